@@ -1,0 +1,2 @@
+// SPDX-License-Identifier: MIT
+// The icons are compiled in as resources; this library holds them.

@@ -1,0 +1,40 @@
+#!/bin/bash
+# Installs the Debian packages this project needs and are missing; does nothing when all are
+# there. Usage: install-deps.sh run|test|PACKAGE...
+set -euo pipefail
+
+run_packages=(
+    cmake ninja-build g++ pkg-config
+    qt6-base-dev libgl-dev
+    fonts-noto-cjk fonts-arphic-ukai
+)
+test_packages=(
+    "${run_packages[@]}"
+    clang-14 libfuzzer-14-dev libclang-rt-14-dev
+    libgtest-dev libbenchmark-dev
+    xvfb xauth x11-utils
+)
+
+case "${1:-}" in
+    run) wanted=("${run_packages[@]}") ;;
+    test) wanted=("${test_packages[@]}") ;;
+    "") echo "usage: $0 run|test|PACKAGE..." >&2; exit 2 ;;
+    *) wanted=("$@") ;;
+esac
+
+missing=()
+for package in "${wanted[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q '^install ok installed$'; then
+        missing+=("$package")
+    fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+if [ "$(id -u)" -ne 0 ]; then
+    echo "Some packages are missing; run this as root, or install them: ${missing[*]}" >&2
+    exit 1
+fi
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -qq
+apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

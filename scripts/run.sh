@@ -1,0 +1,10 @@
+#!/bin/bash
+# Installs what is missing, builds, and starts the program in the folder that holds its
+# pictures ("生肖图片"), which it reads from its working directory.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh run
+cmake --preset default >/dev/null
+cmake --build --preset default --target moltrava
+cd assets
+exec ../build/default/moltrava

@@ -1,0 +1,83 @@
+// SPDX-License-Identifier: MIT
+// Draws the twelve animal pictures and the two window icons from Debian's Noto Color Emoji font
+// (SIL Open Font License 1.1). Run by tools/make-pictures.sh; its output is committed, so the
+// program itself never needs this tool.
+#include "core/sign_table.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFontDatabase>
+#include <QImage>
+#include <QPainter>
+#include <QTextStream>
+
+#include <cstdio>
+#include <utility>
+
+namespace {
+
+// The emoji for each sign, in the order of the sign table.
+constexpr std::pair<const char*, const char*> AnimalEmoji[] = {
+    {"猴", "🐒"}, {"鸡", "🐓"}, {"狗", "🐕"}, {"猪", "🐖"}, {"鼠", "🐀"}, {"牛", "🐂"},
+    {"虎", "🐅"}, {"兔", "🐇"}, {"龙", "🐉"}, {"蛇", "🐍"}, {"马", "🐎"}, {"羊", "🐐"},
+};
+constexpr const char* ProgramIconEmoji = "🐲";
+constexpr const char* AuthorIconEmoji = "🧑‍💻";
+constexpr const char* EmojiFamily = "Noto Color Emoji";
+
+// The font's bitmaps are 136 pixels wide; drawing at that size and scaling down keeps them sharp.
+QImage drawEmoji(const QString& emoji, int size, const QColor& background) {
+    constexpr int canvas = 160;
+    QImage large(canvas, canvas, QImage::Format_ARGB32_Premultiplied);
+    large.fill(background);
+    QPainter painter(&large);
+    QFont font(QString::fromLatin1(EmojiFamily));
+    font.setPixelSize(109);
+    painter.setFont(font);
+    painter.drawText(large.rect(), Qt::AlignCenter, emoji);
+    painter.end();
+    return large.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+bool save(const QImage& image, const QString& path, const char* format, int quality = -1) {
+    if (image.save(path, format, quality))
+        return true;
+    std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: make_pictures ASSETS_FOLDER\n");
+        return 2;
+    }
+    if (!QFontDatabase::families().contains(QString::fromLatin1(EmojiFamily))) {
+        std::fprintf(stderr, "the font %s is not installed (fonts-noto-color-emoji)\n", EmojiFamily);
+        return 1;
+    }
+    const QDir assets(QString::fromLocal8Bit(argv[1]));
+    const QString pictures = assets.filePath(QStringLiteral("生肖图片"));
+    const QString icons = assets.filePath(QStringLiteral("icons"));
+    QDir().mkpath(pictures);
+    QDir().mkpath(icons);
+
+    bool ok = true;
+    for (const auto& [caption, emoji] : AnimalEmoji) {
+        const QString name = QString::fromUtf8(caption) + QStringLiteral("1.jpg");
+        ok &= save(drawEmoji(QString::fromUtf8(emoji), 64, Qt::white), pictures + u'/' + name,
+                   "JPEG", 92);
+    }
+    for (const int size : {16, 32, 48, 64, 128, 256}) {
+        const QImage icon = drawEmoji(QString::fromUtf8(ProgramIconEmoji), size, Qt::transparent);
+        ok &= save(icon, icons + QStringLiteral("/moltrava-%1.png").arg(size), "PNG");
+    }
+    ok &= save(drawEmoji(QString::fromUtf8(ProgramIconEmoji), 32, Qt::transparent),
+               icons + QStringLiteral("/moltrava.ico"), "ICO");
+    const QImage author = drawEmoji(QString::fromUtf8(AuthorIconEmoji), 32, Qt::transparent);
+    ok &= save(author, icons + QStringLiteral("/author-32.png"), "PNG");
+    ok &= save(author, icons + QStringLiteral("/author.ico"), "ICO");
+    return ok ? 0 : 1;
+}

@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QLineEdit>
+
+namespace ui {
+
+// The entry box of the main window. It admits ASCII digits only, whether typed, pasted or
+// dropped, refuses every other character and the Ctrl shortcuts, and tells the window when the
+// focus comes to it from another control (not when it comes back from another window).
+class EntryBox final : public QLineEdit {
+    Q_OBJECT
+
+public:
+    explicit EntryBox(QWidget* parent = nullptr);
+
+    // True when typing this key may change the text: digits, backspace, and keys that only
+    // move the cursor or select.
+    [[nodiscard]] static bool admitsKey(const QKeyEvent& event);
+
+Q_SIGNALS:
+    void focusEnteredFromForm();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    bool m_keepSelectionOnPress = false;
+};
+
+} // namespace ui

@@ -1,0 +1,187 @@
+// SPDX-License-Identifier: MIT
+#include "form1.h"
+
+#include "entry_box.h"
+#include "form1_layout.h"
+#include "ui/author_details.h"
+#include "ui/widgets/twips.h"
+
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QStyle>
+
+namespace ui {
+
+using namespace form1;
+
+namespace {
+
+template <typename T> T* child(QWidget* window, const char* name) {
+    auto* widget = window->findChild<T*>(QLatin1String(name));
+    Q_ASSERT(widget);
+    return widget;
+}
+
+} // namespace
+
+Form1::Form1(platform::PlatformServices& services, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+    , m_services(services) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(FromUtf8(CaptionPrefix) + FromUtf8(author::QqNumber));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/moltrava-32.png")));
+    setFont(DesignFont({"幼圆", 15, false}));
+    resize(PixelSize(ClientWidth, ClientHeight));
+
+    for (const ControlSpec& spec : Controls)
+        BuildControl(this, spec, spec.kind == ControlKind::TextBox ? new EntryBox(this) : nullptr);
+
+    m_option1 = child<QRadioButton>(this, "Option1");
+    m_option2 = child<QRadioButton>(this, "Option2");
+    m_text1 = child<EntryBox>(this, "Text1");
+    m_command1 = child<QPushButton>(this, "Command1");
+    m_command2 = child<QPushButton>(this, "Command2");
+    m_label2 = child<QLabel>(this, "Label2");
+    m_label3 = child<QLabel>(this, "Label3");
+    m_picture1 = child<QLabel>(this, "Picture1");
+
+    m_command1->setDefault(true);
+    m_label3->setBuddy(m_text1);
+    m_picture1->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    m_picture1->setFocusPolicy(Qt::TabFocus);
+    m_picture1->setAccessibleName(FromUtf8(NoPictureName));
+    m_pictureStartSize = m_picture1->size();
+
+    m_modes = new QButtonGroup(this);
+    m_modes->addButton(m_option1, static_cast<int>(core::QueryMode::Age));
+    m_modes->addButton(m_option2, static_cast<int>(core::QueryMode::BirthYear));
+    connect(m_modes, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+        if (checked)
+            SelectMode(static_cast<core::QueryMode>(id));
+    });
+    connect(m_text1, &EntryBox::focusEnteredFromForm, this, &Form1::OnTextFocus);
+    connect(m_command1, &QPushButton::clicked, this, &Form1::RunQuery);
+    connect(m_command2, &QPushButton::clicked, this, &Form1::close);
+
+    // Centred on the screen it opens on.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+Form1::~Form1() = default;
+
+core::QueryMode Form1::mode() const {
+    return m_option1->isChecked() ? core::QueryMode::Age : core::QueryMode::BirthYear;
+}
+
+void Form1::SelectMode(core::QueryMode mode) {
+    SetCaption(m_label3, FromUtf8(mode == core::QueryMode::Age ? AgePrompt : BirthYearPrompt));
+    m_text1->setText(QStringLiteral("0"));
+    clearResult();
+}
+
+void Form1::OnTextFocus() {
+    clearResult();
+    m_text1->setMaxLength(mode() == core::QueryMode::Age ? AgeMaxLength : BirthYearMaxLength);
+    m_text1->setSelection(0, 4);
+}
+
+void Form1::RunQuery() {
+    const QByteArray entry = m_text1->text().toUtf8();
+    const core::QueryOutcome outcome = core::EvaluateQuery(
+        mode(), std::string_view(entry.constData(), static_cast<std::size_t>(entry.size())),
+        m_services.currentYear());
+
+    if (outcome.isRejection()) {
+        (void)m_services.showMessage(this, FromUtf8(outcome.message),
+                                     platform::MessageStyle::OkStop, FromUtf8(outcome.title));
+        m_text1->setText(QStringLiteral("0"));
+        if (m_text1->hasFocus())
+            m_text1->selectAll(); // so the next digit replaces the "0"
+        else
+            m_text1->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    if (outcome.kind != core::QueryOutcomeKind::SignFound)
+        return;
+
+    const QString caption = FromUtf8(outcome.sign->caption);
+    SetCaption(m_label2, caption);
+    // A missing or broken picture leaves the sign shown and the picture box empty.
+    const platform::LoadedPicture loaded =
+        m_services.loadPictureFile(FromUtf8(outcome.sign->picturePath));
+    showPicture(loaded.picture, loaded.ok() ? caption : QString());
+}
+
+void Form1::clearResult() {
+    SetCaption(m_label2, QString());
+    showPicture(QPixmap(), QString());
+}
+
+void Form1::showPicture(const QPixmap& picture, const QString& animal) {
+    m_picture1->setPixmap(picture);
+    if (picture.isNull()) {
+        m_picture1->resize(m_pictureStartSize);
+        m_picture1->setAccessibleName(FromUtf8(NoPictureName));
+        return;
+    }
+    const int border = 2 * m_picture1->frameWidth();
+    m_picture1->resize(picture.deviceIndependentSize().toSize() + QSize(border, border));
+    m_picture1->setAccessibleName(animal);
+}
+
+void Form1::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (m_startedUp)
+        return;
+    m_startedUp = true;
+    m_option1->setFocus(Qt::OtherFocusReason);
+    m_option1->setChecked(true);
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    const int answer = m_services.showMessage(this, FromUtf8(CloseQuestion),
+                                              platform::MessageStyle::YesNoExclamation,
+                                              FromUtf8(CloseTitle));
+    if (answer != platform::AnswerYes) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    m_services.endProgram();
+}
+
+// Enter presses the default button and Esc the cancel button, from whichever control has the
+// focus; with "退出" focused, Enter presses it instead.
+void Form1::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        (focusWidget() == m_command2 ? m_command2 : m_command1)->click();
+        return;
+    case Qt::Key_Escape:
+        m_command2->click();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void Form1::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::RightButton)
+        m_rightPressOnSurface = childAt(event->position().toPoint()) == nullptr;
+    QWidget::mousePressEvent(event);
+}
+
+void Form1::mouseReleaseEvent(QMouseEvent* event) {
+    QWidget::mouseReleaseEvent(event);
+}
+
+} // namespace ui

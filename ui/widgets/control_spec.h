@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: MIT
+// One row of a window's layout table, as a form designer would list it.
+#pragma once
+
+#include "design_font.h"
+
+#include <QRgb>
+
+#include <optional>
+#include <string_view>
+
+class QLabel;
+class QString;
+class QWidget;
+
+namespace ui {
+
+enum class ControlKind { OptionButton, TextBox, PushButton, Label, Frame, PictureBox };
+
+// How a label treats its caption: kept in the given box, wrapped within its width, or sized
+// to the caption with its top-left corner kept.
+enum class Sizing { Fixed, Wrap, AutoSize };
+
+struct ControlSpec {
+    std::string_view name;
+    ControlKind kind;
+    std::string_view caption;
+    int left, top, width, height; // twips, relative to the container
+    FontSpec font;
+    std::optional<QRgb> textColour{};
+    std::optional<QRgb> backgroundColour{};
+    Sizing sizing = Sizing::Fixed;
+    std::string_view toolTip{};
+    std::string_view container{}; // object name of the enclosing control; empty for the window
+};
+
+// Creates the control described by `spec` inside `window` (or inside the control named by its
+// container), or dresses `premade` when the window needs its own kind of widget.
+QWidget* BuildControl(QWidget* window, const ControlSpec& spec, QWidget* premade = nullptr);
+
+// Sets a label's caption and, for a self-sizing label, fits the label to it.
+void SetCaption(QLabel* label, const QString& caption);
+
+[[nodiscard]] QString FromUtf8(std::string_view text);
+
+} // namespace ui

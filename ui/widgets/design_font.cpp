@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: MIT
+#include "design_font.h"
+
+#include <QStringList>
+
+#include <array>
+#include <utility>
+
+namespace ui {
+namespace {
+
+struct Substitute {
+    std::string_view family;
+    std::array<const char*, 2> alternatives;
+};
+
+constexpr std::array<Substitute, 5> Substitutes{{
+    {"宋体", {"SimSun", "Noto Serif CJK SC"}},
+    {"新宋体", {"NSimSun", "Noto Serif CJK SC"}},
+    {"黑体", {"SimHei", "Noto Sans CJK SC"}},
+    {"幼圆", {"YouYuan", "Noto Sans CJK SC"}},
+    {"方正水柱简体", {"FZShuiZhu-M08S", "AR PL UKai CN"}},
+}};
+
+QString fromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+QFont DesignFont(const FontSpec& spec) {
+    QFont font;
+    if (!spec.family.empty()) {
+        QStringList families{fromUtf8(spec.family)};
+        for (const Substitute& substitute : Substitutes) {
+            if (substitute.family == spec.family) {
+                for (const char* alternative : substitute.alternatives)
+                    families.append(QString::fromLatin1(alternative));
+            }
+        }
+        font.setFamilies(families);
+    }
+    font.setPointSizeF(spec.points);
+    font.setWeight(spec.bold ? QFont::Bold : QFont::Normal);
+    return font;
+}
+
+} // namespace ui

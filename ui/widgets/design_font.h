@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QFont>
+
+#include <string_view>
+
+namespace ui {
+
+struct FontSpec {
+    std::string_view family; // as the design names it; empty means the platform's font
+    double points;
+    bool bold;
+};
+
+// The requested family first, so a system that has it uses it, then the closest faces that
+// Debian ships (Noto CJK, AR PL UKai) for systems that do not.
+[[nodiscard]] QFont DesignFont(const FontSpec& spec);
+
+} // namespace ui
