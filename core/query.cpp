@@ -7,7 +7,9 @@
 namespace core {
 namespace {
 
-constexpr bool isAsciiDigit(char c) { return c >= '0' && c <= '9'; }
+constexpr bool isAsciiDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 [[nodiscard]] bool isDigitString(std::string_view text) {
     return !text.empty() && std::all_of(text.begin(), text.end(), isAsciiDigit);

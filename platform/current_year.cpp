@@ -5,6 +5,8 @@
 
 namespace platform {
 
-int CurrentYear() { return QDate::currentDate().year(); }
+int CurrentYear() {
+    return QDate::currentDate().year();
+}
 
 } // namespace platform

@@ -39,9 +39,9 @@ protected:
 int ShowMessage(QWidget* owner, const QString& text, MessageStyle style, const QString& title) {
     QMessageBox box(owner);
     box.setObjectName(QStringLiteral("MessageBox"));
-    box.setWindowTitle(title.isEmpty() ? QString::fromUtf8(core::ProgramTitle.data(),
-                                                           core::ProgramTitle.size())
-                                       : title);
+    box.setWindowTitle(title.isEmpty()
+                           ? QString::fromUtf8(core::ProgramTitle.data(), core::ProgramTitle.size())
+                           : title);
     box.setText(text);
     box.setTextFormat(Qt::PlainText);
 

@@ -10,9 +10,9 @@ namespace platform {
 
 // The message-box styles the program uses, with the values Windows gives them.
 enum class MessageStyle {
-    Ok = 0,                 // OK button, no icon
-    OkStop = 16,            // OK button, stop icon
-    YesNoExclamation = 52,  // Yes and No buttons, exclamation icon
+    Ok = 0,                // OK button, no icon
+    OkStop = 16,           // OK button, stop icon
+    YesNoExclamation = 52, // Yes and No buttons, exclamation icon
 };
 
 // The answers, as Windows numbers them.

@@ -28,16 +28,22 @@ QString RealPlatformServices::launchCommand(const QString& commandLine, WindowSt
     return LaunchCommand(commandLine, style);
 }
 
-QString RealPlatformServices::openWebPage(const QUrl& address) { return OpenWebPage(address); }
+QString RealPlatformServices::openWebPage(const QUrl& address) {
+    return OpenWebPage(address);
+}
 
 bool RealPlatformServices::fileExists(const QString& pattern) {
     return FileExists(pattern.toStdString());
 }
 
-int RealPlatformServices::currentYear() { return CurrentYear(); }
+int RealPlatformServices::currentYear() {
+    return CurrentYear();
+}
 
 // QCoreApplication::quit() would first ask every window to close, and so ask the close
 // question a second time; exit() only leaves the event loop.
-void RealPlatformServices::endProgram() { QCoreApplication::exit(0); }
+void RealPlatformServices::endProgram() {
+    QCoreApplication::exit(0);
+}
 
 } // namespace platform

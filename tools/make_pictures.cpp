@@ -55,7 +55,8 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     if (!QFontDatabase::families().contains(QString::fromLatin1(EmojiFamily))) {
-        std::fprintf(stderr, "the font %s is not installed (fonts-noto-color-emoji)\n", EmojiFamily);
+        std::fprintf(stderr, "the font %s is not installed (fonts-noto-color-emoji)\n",
+                     EmojiFamily);
         return 1;
     }
     const QDir assets(QString::fromLocal8Bit(argv[1]));

@@ -53,8 +53,8 @@ TEST_P(SignsFound, GiveTheSignOfTheYear) {
 
 INSTANTIATE_TEST_SUITE_P(
     Query, SignsFound,
-    testing::Values(Found{QueryMode::Age, "0", 2026, "马"},  // the current year's sign
-                    Found{QueryMode::Age, "26", 2010, "鼠"}, // born 1984
+    testing::Values(Found{QueryMode::Age, "0", 2026, "马"},   // the current year's sign
+                    Found{QueryMode::Age, "26", 2010, "鼠"},  // born 1984
                     Found{QueryMode::Age, "150", 2026, "鼠"}, // 1876, the oldest accepted
                     Found{QueryMode::Age, "000150", 2026, "鼠"},
                     Found{QueryMode::Age, "12", 0, "猴"}, // year -12 leaves remainder 0
@@ -112,22 +112,25 @@ INSTANTIATE_TEST_SUITE_P(
                     Rejected{QueryMode::BirthYear, "１９８４", Kind::NotANumber, NotDigits},
                     Rejected{QueryMode::BirthYear, "一九八四", Kind::NotANumber, NotDigits},
                     Rejected{QueryMode::BirthYear, "٢٠٠٤", Kind::NotANumber, NotDigits},
-                    Rejected{QueryMode::BirthYear, std::string("19\0" "84", 5), Kind::NotANumber,
-                             NotDigits}));
+                    Rejected{QueryMode::BirthYear,
+                             std::string("19\0"
+                                         "84",
+                                         5),
+                             Kind::NotANumber, NotDigits}));
 
 TEST(Query, LongDigitStringsGiveTheExactRemainder) {
     // 10^k leaves 4 when divided by 12 for every k >= 2.
     const std::string tenToThe499 = "1" + std::string(499, '0');
     EXPECT_EQ(EvaluateQuery(QueryMode::BirthYear, tenToThe499, 2026).sign->caption, "鼠");
-    EXPECT_EQ(EvaluateQuery(QueryMode::BirthYear, std::string(500, '9'), 2026).sign->caption,
-              "猪");
-    EXPECT_EQ(EvaluateQuery(QueryMode::BirthYear, std::string(10000, '0') + "2004", 2026)
-                  .sign->caption,
-              "猴");
+    EXPECT_EQ(EvaluateQuery(QueryMode::BirthYear, std::string(500, '9'), 2026).sign->caption, "猪");
+    EXPECT_EQ(
+        EvaluateQuery(QueryMode::BirthYear, std::string(10000, '0') + "2004", 2026).sign->caption,
+        "猴");
 }
 
 TEST(Query, ANegativeYearOutsideTheTableHasNoSign) {
-    for (const auto& [age, year] : {std::pair{"5", 3}, std::pair{"150", 0}, std::pair{"1", INT_MIN}}) {
+    for (const auto& [age, year] :
+         {std::pair{"5", 3}, std::pair{"150", 0}, std::pair{"1", INT_MIN}}) {
         const core::QueryOutcome outcome = EvaluateQuery(QueryMode::Age, age, year);
         EXPECT_EQ(outcome.kind, Kind::NoSign) << age << " in " << year;
         EXPECT_FALSE(outcome.sign);

@@ -39,9 +39,10 @@ TEST(Wildcard, MatchesLikeTheSystemShell) {
 class FileProbe : public testing::Test {
 protected:
     void SetUp() override {
-        m_folder = fs::temp_directory_path() /
-                   ("moltrava-probe-" + std::to_string(testing::UnitTest::GetInstance()->random_seed()) +
-                    testing::UnitTest::GetInstance()->current_test_info()->name());
+        m_folder =
+            fs::temp_directory_path() /
+            ("moltrava-probe-" + std::to_string(testing::UnitTest::GetInstance()->random_seed()) +
+             testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(m_folder);
         fs::create_directories(m_folder / "sub folder");
         std::ofstream(m_folder / "MSINFO32.EXE") << "x";

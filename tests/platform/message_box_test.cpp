@@ -21,10 +21,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("title");
         QTest::addColumn<int>("icon");
         QTest::addColumn<int>("key");
-        QTest::newRow("plain, default title, Enter") << 0 << QString() << int(QMessageBox::NoIcon)
-                                                     << int(Qt::Key_Return);
-        QTest::newRow("stop, own title, Esc") << 16 << QStringLiteral("请重输")
-                                              << int(QMessageBox::Critical) << int(Qt::Key_Escape);
+        QTest::newRow("plain, default title, Enter")
+            << 0 << QString() << int(QMessageBox::NoIcon) << int(Qt::Key_Return);
+        QTest::newRow("stop, own title, Esc")
+            << 16 << QStringLiteral("请重输") << int(QMessageBox::Critical) << int(Qt::Key_Escape);
     }
     void okBoxesCarryTheirIconAndTheProgramTitle() {
         QFETCH(int, style);

@@ -18,8 +18,10 @@ private Q_SLOTS:
     void initTestCase() { QVERIFY(QDir::setCurrent(QStringLiteral(MOLTRAVA_ASSETS_DIR))); }
 
     void everySignHasAJpegPictureUnderTheWorkingDirectory() {
-        for (const char* animal : {"猴", "鸡", "狗", "猪", "鼠", "牛", "虎", "兔", "龙", "蛇", "马", "羊"}) {
-            const QString path = QStringLiteral("生肖图片\\") + QString::fromUtf8(animal) + QStringLiteral("1.jpg");
+        for (const char* animal :
+             {"猴", "鸡", "狗", "猪", "鼠", "牛", "虎", "兔", "龙", "蛇", "马", "羊"}) {
+            const QString path =
+                QStringLiteral("生肖图片\\") + QString::fromUtf8(animal) + QStringLiteral("1.jpg");
             const LoadedPicture loaded = LoadPictureFile(path);
             QVERIFY2(loaded.ok(), qPrintable(loaded.error));
             QCOMPARE(loaded.picture.size(), QSize(64, 64));
@@ -67,9 +69,9 @@ private Q_SLOTS:
     }
 
     void aFailedLaunchIsReported() {
-        QVERIFY(!LaunchCommand(QStringLiteral("/nonexistent/program --flag"),
-                               WindowStyle::NormalFocus)
-                     .isEmpty());
+        QVERIFY(
+            !LaunchCommand(QStringLiteral("/nonexistent/program --flag"), WindowStyle::NormalFocus)
+                 .isEmpty());
         QVERIFY(!LaunchCommand(QStringLiteral("   "), WindowStyle::MinimizedFocus).isEmpty());
     }
 };

@@ -13,17 +13,18 @@ namespace testing_support {
 inline void WhenModalShows(std::function<void(QWidget*)> act, int attempts = 300) {
     auto* timer = new QTimer(qApp);
     timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, act = std::move(act), attempts]() mutable {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal && modal->isVisible()) {
-            timer->stop();
-            timer->deleteLater();
-            act(modal);
-        } else if (--attempts <= 0) {
-            timer->stop();
-            timer->deleteLater();
-        }
-    });
+    QObject::connect(timer, &QTimer::timeout, timer,
+                     [timer, act = std::move(act), attempts]() mutable {
+                         QWidget* modal = QApplication::activeModalWidget();
+                         if (modal && modal->isVisible()) {
+                             timer->stop();
+                             timer->deleteLater();
+                             act(modal);
+                         } else if (--attempts <= 0) {
+                             timer->stop();
+                             timer->deleteLater();
+                         }
+                     });
     timer->start();
 }
 

@@ -147,9 +147,9 @@ void Form1::showEvent(QShowEvent* event) {
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
-    const int answer = m_services.showMessage(this, FromUtf8(CloseQuestion),
-                                              platform::MessageStyle::YesNoExclamation,
-                                              FromUtf8(CloseTitle));
+    const int answer =
+        m_services.showMessage(this, FromUtf8(CloseQuestion),
+                               platform::MessageStyle::YesNoExclamation, FromUtf8(CloseTitle));
     if (answer != platform::AnswerYes) {
         event->ignore();
         return;

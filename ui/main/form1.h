@@ -22,8 +22,9 @@ class Form1 final : public QWidget {
     Q_OBJECT
 
 public:
-    explicit Form1(platform::PlatformServices& services = platform::RealPlatformServices::instance(),
-                   QWidget* parent = nullptr);
+    explicit Form1(
+        platform::PlatformServices& services = platform::RealPlatformServices::instance(),
+        QWidget* parent = nullptr);
     ~Form1() override;
 
     // Switches the kind of entry: new prompt, entry "0", result cleared.

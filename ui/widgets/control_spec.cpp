@@ -23,8 +23,14 @@ QWidget* createControl(QWidget* parent, const ControlSpec& spec) {
         return new QLineEdit(caption, parent);
     case ControlKind::PushButton:
         return new QPushButton(caption, parent);
-    case ControlKind::Frame:
-        return new QGroupBox(caption, parent);
+    case ControlKind::Frame: {
+        auto* frame = new QGroupBox(caption, parent);
+        // The caption sits in the frame's top edge, so the box spans the control's full height.
+        frame->setStyleSheet(QStringLiteral(
+            "QGroupBox { border: 1px solid palette(mid); margin-top: 0.6em; }"
+            "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"));
+        return frame;
+    }
     case ControlKind::Label:
     case ControlKind::PictureBox:
         return new QLabel(parent);

@@ -1,0 +1,36 @@
+#!/bin/bash
+# Takes the screenshots in docs/ from the real program under Xvfb, with a window manager so the
+# title bars show. Usage: tools/take-screenshots.sh [scale]   (scale 2 for a high-density shot)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh run
+bash scripts/install-deps.sh xvfb xauth openbox xdotool imagemagick x11-utils
+cmake --preset default >/dev/null
+cmake --build --preset default --target moltrava >/dev/null
+scale="${1:-1}"
+suffix=$([ "$scale" = 1 ] && echo "" || echo "@${scale}x")
+
+export DISPLAY=:97
+Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null' EXIT
+sleep 1
+openbox &
+sleep 1
+(cd assets && QT_SCALE_FACTOR="$scale" exec ../build/default/moltrava) &
+program=$!
+trap 'kill $program $xvfb 2>/dev/null' EXIT
+
+window=$(xdotool search --sync --name 'Moltrava1.2' | head -n 1)
+xdotool windowactivate --sync "$window"
+sleep 0.5
+# Choose the birth year, type 1984 and press Enter.
+click() { xdotool mousemove --window "$window" "$(($1 * scale))" "$(($2 * scale))" click 1; }
+click 215 60      # 出生年
+click 285 138     # the entry
+xdotool type --delay 50 1984
+xdotool key Return
+sleep 0.5
+mkdir -p docs
+import -window "$(xdotool getactivewindow)" -frame "docs/main-window${suffix}.png"
+echo "docs/main-window${suffix}.png"
