@@ -32,5 +32,33 @@ xdotool type --delay 50 1984
 xdotool key Return
 sleep 0.5
 mkdir -p docs
-import -window "$(xdotool getactivewindow)" -frame "docs/main-window${suffix}.png"
-echo "docs/main-window${suffix}.png"
+shot() { import -window "$(xdotool getactivewindow)" -frame "docs/$1${suffix}.png"; echo "docs/$1${suffix}.png"; }
+shot main-window
+
+# The popup menu, over the window's background.
+xdotool mousemove --window "$window" "$((30 * scale))" "$((290 * scale))" click 3
+sleep 0.5
+geometry=$(xdotool getwindowgeometry --shell "$window")
+eval "$geometry"
+import -window root -crop "$((WIDTH + 120 * scale))x$((HEIGHT + 110 * scale))+$((X - 10))+$((Y - 40))" \
+    "docs/popup-menu${suffix}.png"
+echo "docs/popup-menu${suffix}.png"
+xdotool key Escape
+sleep 0.3
+
+# Each dialog, chosen from the menu with the keyboard.
+open_item() {
+    xdotool mousemove --window "$window" "$((30 * scale))" "$((290 * scale))" click 3
+    sleep 0.4
+    for _ in $(seq "$1"); do xdotool key Down; done
+    xdotool key Return
+    sleep 0.8
+}
+open_item 1
+shot about-program
+xdotool key Escape
+sleep 0.3
+open_item 2
+shot about-author
+xdotool key alt+F4
+sleep 0.3

@@ -15,6 +15,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -74,6 +75,8 @@ private Q_SLOTS:
         QVERIFY(!w.form->windowIcon().isNull());
         QVERIFY(w.form->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
         QVERIFY(!w.form->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+        const QPoint screenCentre = w.form->screen()->availableGeometry().center();
+        QVERIFY((w.form->geometry().center() - screenCentre).manhattanLength() <= 2);
     }
 
     void theLayoutFollowsItsTable_data() {

@@ -4,6 +4,8 @@
 #include "entry_box.h"
 #include "form1_layout.h"
 #include "ui/author_details.h"
+#include "ui/dialogs/fabout.h"
+#include "ui/dialogs/form2.h"
 #include "ui/widgets/twips.h"
 
 #include <QButtonGroup>
@@ -11,6 +13,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -69,13 +72,44 @@ Form1::Form1(platform::PlatformServices& services, QWidget* parent)
     connect(m_text1, &EntryBox::focusEnteredFromForm, this, &Form1::OnTextFocus);
     connect(m_command1, &QPushButton::clicked, this, &Form1::RunQuery);
     connect(m_command2, &QPushButton::clicked, this, &Form1::close);
+    buildMenu();
 
     // Centred on the screen it opens on.
     if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+        setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
+                                        screen->availableGeometry()));
 }
 
 Form1::~Form1() = default;
+
+// The menu has no menu bar: it only ever pops up.
+void Form1::buildMenu() {
+    m_gyabout = new QMenu(FromUtf8(MenuCaption), this);
+    m_gyabout->setObjectName(QStringLiteral("gyabout"));
+    const auto addItem = [this](const char* name, std::string_view caption, auto handler) {
+        QAction* item = m_gyabout->addAction(FromUtf8(caption));
+        item->setObjectName(QLatin1String(name));
+        connect(item, &QAction::triggered, this, handler);
+    };
+    addItem("aboutsoft", AboutProgramItem, &Form1::showAboutProgram);
+    addItem("aboutwriter", AboutAuthorItem, &Form1::showAboutAuthor);
+    addItem("aboutjh", PlanItem, &Form1::showPlanNotice);
+}
+
+// Each dialog is made afresh for each showing and gone when it closes.
+void Form1::showAboutProgram() {
+    FAbout fAbout(m_services, this);
+    fAbout.exec();
+}
+
+void Form1::showAboutAuthor() {
+    Form2 form2(m_services);
+    form2.exec();
+}
+
+void Form1::showPlanNotice() {
+    (void)m_services.showMessage(this, FromUtf8(PlanNotice), platform::MessageStyle::Ok);
+}
 
 core::QueryMode Form1::mode() const {
     return m_option1->isChecked() ? core::QueryMode::Age : core::QueryMode::BirthYear;
@@ -180,7 +214,14 @@ void Form1::mousePressEvent(QMouseEvent* event) {
     QWidget::mousePressEvent(event);
 }
 
+// The menu opens when the right button is released over the window's own surface: the press
+// must have been there too, since a release goes to whatever received the press.
 void Form1::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::RightButton && m_rightPressOnSurface) {
+        m_rightPressOnSurface = false;
+        m_gyabout->popup(event->globalPosition().toPoint());
+        return;
+    }
     QWidget::mouseReleaseEvent(event);
 }
 

@@ -44,6 +44,10 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    void buildMenu();
+    void showAboutProgram();
+    void showAboutAuthor();
+    void showPlanNotice();
     void clearResult();
     void showPicture(const QPixmap& picture, const QString& animal);
 
@@ -57,6 +61,7 @@ private:
     QLabel* m_label3 = nullptr;
     QLabel* m_picture1 = nullptr;
     QButtonGroup* m_modes = nullptr;
+    QMenu* m_gyabout = nullptr;
     QSize m_pictureStartSize;
     bool m_startedUp = false;
     bool m_rightPressOnSurface = false;

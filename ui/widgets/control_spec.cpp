@@ -9,10 +9,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
+
 namespace ui {
 namespace {
 
 constexpr const char* SizingProperty = "moltravaSizing";
+constexpr const char* DesignHeightProperty = "moltravaDesignHeight";
 
 QWidget* createControl(QWidget* parent, const ControlSpec& spec) {
     const QString caption = FromUtf8(spec.caption);
@@ -80,6 +83,7 @@ QWidget* BuildControl(QWidget* window, const ControlSpec& spec, QWidget* premade
 
     if (auto* label = qobject_cast<QLabel*>(widget)) {
         label->setProperty(SizingProperty, static_cast<int>(spec.sizing));
+        label->setProperty(DesignHeightProperty, Pixels(spec.height));
         label->setWordWrap(spec.sizing == Sizing::Wrap);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setTextFormat(Qt::PlainText);
@@ -91,11 +95,24 @@ QWidget* BuildControl(QWidget* window, const ControlSpec& spec, QWidget* premade
 
 void SetCaption(QLabel* label, const QString& caption) {
     label->setText(caption);
-    if (label->property(SizingProperty).toInt() != static_cast<int>(Sizing::AutoSize))
-        return;
-    // An empty caption leaves a label no wider than nothing, one line high.
-    const QSize fitted = label->sizeHint();
-    label->resize(caption.isEmpty() ? QSize(0, fitted.height()) : fitted);
+    switch (static_cast<Sizing>(label->property(SizingProperty).toInt())) {
+    case Sizing::Fixed:
+        break;
+    case Sizing::Wrap: {
+        // A substitute face may need more line height than the one the box was drawn for: the
+        // label then grows downwards rather than cut its last line off.
+        const int designHeight = label->property(DesignHeightProperty).toInt();
+        label->resize(label->width(),
+                      std::max(designHeight, label->heightForWidth(label->width())));
+        break;
+    }
+    case Sizing::AutoSize: {
+        // An empty caption leaves a label no wider than nothing, one line high.
+        const QSize fitted = label->sizeHint();
+        label->resize(caption.isEmpty() ? QSize(0, fitted.height()) : fitted);
+        break;
+    }
+    }
 }
 
 } // namespace ui
