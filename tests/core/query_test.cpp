@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <ostream>
 #include <string>
 
 namespace {
@@ -34,11 +35,16 @@ TEST(SignTable, OnlyRemaindersZeroToElevenHaveASign) {
 }
 
 struct Found {
+    const char* name;
     QueryMode mode;
     const char* text;
     int currentYear;
     const char* caption;
 };
+
+void PrintTo(const Found& row, std::ostream* out) {
+    *out << row.name;
+}
 
 class SignsFound : public testing::TestWithParam<Found> {};
 
@@ -53,25 +59,32 @@ TEST_P(SignsFound, GiveTheSignOfTheYear) {
 
 INSTANTIATE_TEST_SUITE_P(
     Query, SignsFound,
-    testing::Values(Found{QueryMode::Age, "0", 2026, "马"},   // the current year's sign
-                    Found{QueryMode::Age, "26", 2010, "鼠"},  // born 1984
-                    Found{QueryMode::Age, "150", 2026, "鼠"}, // 1876, the oldest accepted
-                    Found{QueryMode::Age, "000150", 2026, "鼠"},
-                    Found{QueryMode::Age, "12", 0, "猴"}, // year -12 leaves remainder 0
-                    Found{QueryMode::BirthYear, "1000", 2026, "鼠"},
-                    Found{QueryMode::BirthYear, "1984", 2026, "鼠"},
-                    Found{QueryMode::BirthYear, "2000", 2026, "龙"},
-                    Found{QueryMode::BirthYear, "2004", 2026, "猴"},
-                    Found{QueryMode::BirthYear, "9999", 2026, "猪"},
-                    Found{QueryMode::BirthYear, "01984", 2026, "鼠"},
-                    Found{QueryMode::BirthYear, "1984", INT_MIN, "鼠"})); // year not used
+    testing::Values(
+        Found{"AgeZeroIsThisYear", QueryMode::Age, "0", 2026, "马"}, // the current year's sign
+        Found{"Age26In2010", QueryMode::Age, "26", 2010, "鼠"},      // born 1984
+        Found{"Age150", QueryMode::Age, "150", 2026, "鼠"},          // 1876, the oldest accepted
+        Found{"Age150WithZeros", QueryMode::Age, "000150", 2026, "鼠"},
+        Found{"YearMinus12", QueryMode::Age, "12", 0, "猴"}, // year -12 leaves remainder 0
+        Found{"Year1000", QueryMode::BirthYear, "1000", 2026, "鼠"},
+        Found{"Year1984", QueryMode::BirthYear, "1984", 2026, "鼠"},
+        Found{"Year2000", QueryMode::BirthYear, "2000", 2026, "龙"},
+        Found{"Year2004", QueryMode::BirthYear, "2004", 2026, "猴"},
+        Found{"Year9999", QueryMode::BirthYear, "9999", 2026, "猪"},
+        Found{"Year01984", QueryMode::BirthYear, "01984", 2026, "鼠"},
+        Found{"YearIgnoresCurrentYear", QueryMode::BirthYear, "1984", INT_MIN, "鼠"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 struct Rejected {
+    const char* name;
     QueryMode mode;
     std::string text;
     Kind kind;
     const char* message;
 };
+
+void PrintTo(const Rejected& row, std::ostream* out) {
+    *out << row.name;
+}
 
 class Rejections : public testing::TestWithParam<Rejected> {};
 
@@ -90,33 +103,37 @@ constexpr const char* NotDigits = "请输入数字！";
 
 INSTANTIATE_TEST_SUITE_P(
     Range, Rejections,
-    testing::Values(Rejected{QueryMode::Age, "151", Kind::AgeTooLarge, TooOld},
-                    Rejected{QueryMode::Age, "0151", Kind::AgeTooLarge, TooOld},
-                    Rejected{QueryMode::Age, "999", Kind::AgeTooLarge, TooOld},
-                    Rejected{QueryMode::Age, std::string(500, '9'), Kind::AgeTooLarge, TooOld},
-                    Rejected{QueryMode::BirthYear, "999", Kind::YearTooShort, TooShort},
-                    Rejected{QueryMode::BirthYear, "0999", Kind::YearTooShort, TooShort},
-                    Rejected{QueryMode::BirthYear, "0", Kind::YearTooShort, TooShort},
-                    Rejected{QueryMode::BirthYear, "0000", Kind::YearTooShort, TooShort}));
+    testing::Values(
+        Rejected{"Age151", QueryMode::Age, "151", Kind::AgeTooLarge, TooOld},
+        Rejected{"Age0151", QueryMode::Age, "0151", Kind::AgeTooLarge, TooOld},
+        Rejected{"Age999", QueryMode::Age, "999", Kind::AgeTooLarge, TooOld},
+        Rejected{"Age500Nines", QueryMode::Age, std::string(500, '9'), Kind::AgeTooLarge, TooOld},
+        Rejected{"Year999", QueryMode::BirthYear, "999", Kind::YearTooShort, TooShort},
+        Rejected{"Year0999", QueryMode::BirthYear, "0999", Kind::YearTooShort, TooShort},
+        Rejected{"Year0", QueryMode::BirthYear, "0", Kind::YearTooShort, TooShort},
+        Rejected{"Year0000", QueryMode::BirthYear, "0000", Kind::YearTooShort, TooShort}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
     NotANumber, Rejections,
-    testing::Values(Rejected{QueryMode::Age, "", Kind::NotANumber, NotDigits},
-                    Rejected{QueryMode::BirthYear, "", Kind::NotANumber, NotDigits},
-                    Rejected{QueryMode::BirthYear, " 1984", Kind::NotANumber, NotDigits},
-                    Rejected{QueryMode::BirthYear, "1984 ", Kind::NotANumber, NotDigits},
-                    Rejected{QueryMode::Age, "-5", Kind::NotANumber, NotDigits},
-                    Rejected{QueryMode::Age, "+5", Kind::NotANumber, NotDigits},
-                    Rejected{QueryMode::Age, "2.5", Kind::NotANumber, NotDigits},
-                    Rejected{QueryMode::BirthYear, "1,984", Kind::NotANumber, NotDigits},
-                    Rejected{QueryMode::BirthYear, "１９８４", Kind::NotANumber, NotDigits},
-                    Rejected{QueryMode::BirthYear, "一九八四", Kind::NotANumber, NotDigits},
-                    Rejected{QueryMode::BirthYear, "٢٠٠٤", Kind::NotANumber, NotDigits},
-                    Rejected{QueryMode::BirthYear,
-                             std::string("19\0"
-                                         "84",
-                                         5),
-                             Kind::NotANumber, NotDigits}));
+    testing::Values(
+        Rejected{"EmptyAge", QueryMode::Age, "", Kind::NotANumber, NotDigits},
+        Rejected{"EmptyYear", QueryMode::BirthYear, "", Kind::NotANumber, NotDigits},
+        Rejected{"LeadingSpace", QueryMode::BirthYear, " 1984", Kind::NotANumber, NotDigits},
+        Rejected{"TrailingSpace", QueryMode::BirthYear, "1984 ", Kind::NotANumber, NotDigits},
+        Rejected{"Minus", QueryMode::Age, "-5", Kind::NotANumber, NotDigits},
+        Rejected{"Plus", QueryMode::Age, "+5", Kind::NotANumber, NotDigits},
+        Rejected{"DecimalPoint", QueryMode::Age, "2.5", Kind::NotANumber, NotDigits},
+        Rejected{"Separator", QueryMode::BirthYear, "1,984", Kind::NotANumber, NotDigits},
+        Rejected{"FullWidthDigits", QueryMode::BirthYear, "１９８４", Kind::NotANumber, NotDigits},
+        Rejected{"ChineseNumerals", QueryMode::BirthYear, "一九八四", Kind::NotANumber, NotDigits},
+        Rejected{"ArabicIndicDigits", QueryMode::BirthYear, "٢٠٠٤", Kind::NotANumber, NotDigits},
+        Rejected{"EmbeddedNul", QueryMode::BirthYear,
+                 std::string("19\0"
+                             "84",
+                             5),
+                 Kind::NotANumber, NotDigits}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Query, LongDigitStringsGiveTheExactRemainder) {
     // 10^k leaves 4 when divided by 12 for every k >= 2.
