@@ -3,6 +3,7 @@
 
 #include "core/program_info.h"
 #include "ui/widgets/control_spec.h"
+#include "ui/widgets/icons.h"
 #include "ui/widgets/twips.h"
 
 #include <QLabel>
@@ -76,7 +77,7 @@ FAbout::FAbout(platform::PlatformServices& services, QWidget* parent)
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
     , m_services(services) {
     setObjectName(QStringLiteral("fAbout"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/moltrava-32.png")));
+    setWindowIcon(ProgramIcon());
 
     for (const ControlSpec& spec : Controls)
         BuildControl(this, spec);
@@ -88,7 +89,7 @@ FAbout::FAbout(platform::PlatformServices& services, QWidget* parent)
 
     auto* picIcon = child<QLabel>(this, "picIcon");
     picIcon->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
-    const QPixmap icon(QStringLiteral(":/icons/moltrava-32.png"));
+    const QPixmap icon = ProgramIcon().pixmap(QSize(32, 32), picIcon->devicePixelRatioF());
     picIcon->setPixmap(icon);
     picIcon->resize(icon.deviceIndependentSize().toSize() +
                     QSize(2 * picIcon->frameWidth(), 2 * picIcon->frameWidth()));

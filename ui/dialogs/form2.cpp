@@ -3,6 +3,7 @@
 
 #include "ui/author_details.h"
 #include "ui/widgets/control_spec.h"
+#include "ui/widgets/icons.h"
 #include "ui/widgets/twips.h"
 
 #include <QGuiApplication>
@@ -55,7 +56,7 @@ Form2::Form2(platform::PlatformServices& services, QWidget* parent)
     , m_services(services) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(FromUtf8(Caption));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/author-32.png")));
+    setWindowIcon(AuthorIcon());
     setWindowModality(Qt::ApplicationModal);
     resize(PixelSize(ClientWidth, ClientHeight));
 

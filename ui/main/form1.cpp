@@ -6,6 +6,8 @@
 #include "ui/author_details.h"
 #include "ui/dialogs/fabout.h"
 #include "ui/dialogs/form2.h"
+#include "ui/widgets/icons.h"
+#include "ui/widgets/smooth_pixmap.h"
 #include "ui/widgets/twips.h"
 
 #include <QButtonGroup>
@@ -39,7 +41,7 @@ Form1::Form1(platform::PlatformServices& services, QWidget* parent)
     , m_services(services) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(FromUtf8(CaptionPrefix) + FromUtf8(author::QqNumber));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/moltrava-32.png")));
+    setWindowIcon(ProgramIcon());
     setFont(DesignFont({"幼圆", 15, false}));
     resize(PixelSize(ClientWidth, ClientHeight));
 
@@ -160,12 +162,13 @@ void Form1::clearResult() {
 }
 
 void Form1::showPicture(const QPixmap& picture, const QString& animal) {
-    m_picture1->setPixmap(picture);
     if (picture.isNull()) {
+        m_picture1->setPixmap(picture);
         m_picture1->resize(m_pictureStartSize);
         m_picture1->setAccessibleName(FromUtf8(NoPictureName));
         return;
     }
+    m_picture1->setPixmap(SmoothForDisplay(picture, m_picture1->devicePixelRatioF()));
     const int border = 2 * m_picture1->frameWidth();
     m_picture1->resize(picture.deviceIndependentSize().toSize() + QSize(border, border));
     m_picture1->setAccessibleName(animal);
