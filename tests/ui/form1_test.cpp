@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The main window driven with real key and mouse events; the platform is recorded.
-#include "support/fake_platform_services.h"
+#include "support/main_window.h"
 #include "support/modal.h"
 #include "ui/main/form1.h"
 
@@ -19,25 +19,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <memory>
-
 using platform::MessageStyle;
 using testing_support::FakePlatformServices;
 
 namespace {
 
-struct Window {
-    FakePlatformServices services;
-    std::unique_ptr<ui::Form1> form = std::make_unique<ui::Form1>(services);
-
-    Window() {
-        form->show();
-        form->activateWindow();
-        (void)QTest::qWaitForWindowActive(form.get());
-    }
-    template <typename T = QWidget> T* find(const char* name) const {
-        return form->findChild<T*>(QLatin1String(name));
-    }
+struct Window : testing_support::MainWindow {
     QLineEdit* text1() const { return find<QLineEdit>("Text1"); }
     QLabel* label2() const { return find<QLabel>("Label2"); }
     QLabel* label3() const { return find<QLabel>("Label3"); }

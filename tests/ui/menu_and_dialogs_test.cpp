@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The popup menu of the main window and the dialogs it opens, with real mouse and key events.
-#include "support/fake_platform_services.h"
+#include "support/main_window.h"
 #include "support/modal.h"
 #include "ui/main/form1.h"
 
@@ -16,26 +16,13 @@
 #include <algorithm>
 #include <memory>
 
-using testing_support::FakePlatformServices;
 using testing_support::WhenModalShows;
 
 namespace {
 
-struct Window {
-    FakePlatformServices services;
-    std::unique_ptr<ui::Form1> form = std::make_unique<ui::Form1>(services);
-
-    Window() {
-        form->show();
-        form->activateWindow();
-        (void)QTest::qWaitForWindowActive(form.get());
-    }
-    ~Window() {
-        if (QMenu* menu = this->menu())
-            menu->hide();
-    }
-    QWidget* find(const char* name) const { return form->findChild<QWidget*>(QLatin1String(name)); }
-    QMenu* menu() const { return form->findChild<QMenu*>(QStringLiteral("gyabout")); }
+struct Window : testing_support::MainWindow {
+    ~Window() { menu()->hide(); }
+    QMenu* menu() const { return find<QMenu>("gyabout"); }
 
     // Presses and releases a button over `widget` at `at` (its centre by default).
     void release(QWidget* widget, Qt::MouseButton button, Qt::KeyboardModifiers modifiers = {},

@@ -64,12 +64,6 @@ constexpr std::array<Line, 2> Line1{{
     {90, 2445, 5654, 1, 0x808080},  // index 1
 }};
 
-template <typename T> T* child(QWidget* window, const char* name) {
-    auto* widget = window->findChild<T*>(QLatin1String(name));
-    Q_ASSERT(widget);
-    return widget;
-}
-
 } // namespace
 
 FAbout::FAbout(platform::PlatformServices& services, QWidget* parent)
@@ -82,12 +76,12 @@ FAbout::FAbout(platform::PlatformServices& services, QWidget* parent)
     for (const ControlSpec& spec : Controls)
         BuildControl(this, spec);
 
-    m_cmdOK = child<QPushButton>(this, "cmdOK");
-    m_cmdSysInfo = child<QPushButton>(this, "cmdSysInfo");
-    m_lblTitle = child<QLabel>(this, "lblTitle");
-    m_lblVersion = child<QLabel>(this, "lblVersion");
+    m_cmdOK = FindControl<QPushButton>(this, "cmdOK");
+    m_cmdSysInfo = FindControl<QPushButton>(this, "cmdSysInfo");
+    m_lblTitle = FindControl<QLabel>(this, "lblTitle");
+    m_lblVersion = FindControl<QLabel>(this, "lblVersion");
 
-    auto* picIcon = child<QLabel>(this, "picIcon");
+    auto* picIcon = FindControl<QLabel>(this, "picIcon");
     picIcon->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     const QPixmap icon = ProgramIcon().pixmap(QSize(32, 32), picIcon->devicePixelRatioF());
     picIcon->setPixmap(icon);
@@ -106,7 +100,7 @@ FAbout::FAbout(platform::PlatformServices& services, QWidget* parent)
     // A substitute face with more line height may push the warning's last line past the bottom
     // edge; the dialog then grows to show it.
     const QSize design = PixelSize(ClientWidth, ClientHeight);
-    const int textBottom = child<QLabel>(this, "lblDisclaimer")->geometry().bottom() + 1;
+    const int textBottom = FindControl<QLabel>(this, "lblDisclaimer")->geometry().bottom() + 1;
     setFixedSize(design.width(), std::max(design.height(), textBottom + BottomMargin));
 }
 

@@ -25,16 +25,6 @@ namespace ui {
 
 using namespace form1;
 
-namespace {
-
-template <typename T> T* child(QWidget* window, const char* name) {
-    auto* widget = window->findChild<T*>(QLatin1String(name));
-    Q_ASSERT(widget);
-    return widget;
-}
-
-} // namespace
-
 Form1::Form1(platform::PlatformServices& services, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
@@ -48,14 +38,14 @@ Form1::Form1(platform::PlatformServices& services, QWidget* parent)
     for (const ControlSpec& spec : Controls)
         BuildControl(this, spec, spec.kind == ControlKind::TextBox ? new EntryBox(this) : nullptr);
 
-    m_option1 = child<QRadioButton>(this, "Option1");
-    m_option2 = child<QRadioButton>(this, "Option2");
-    m_text1 = child<EntryBox>(this, "Text1");
-    m_command1 = child<QPushButton>(this, "Command1");
-    m_command2 = child<QPushButton>(this, "Command2");
-    m_label2 = child<QLabel>(this, "Label2");
-    m_label3 = child<QLabel>(this, "Label3");
-    m_picture1 = child<QLabel>(this, "Picture1");
+    m_option1 = FindControl<QRadioButton>(this, "Option1");
+    m_option2 = FindControl<QRadioButton>(this, "Option2");
+    m_text1 = FindControl<EntryBox>(this, "Text1");
+    m_command1 = FindControl<QPushButton>(this, "Command1");
+    m_command2 = FindControl<QPushButton>(this, "Command2");
+    m_label2 = FindControl<QLabel>(this, "Label2");
+    m_label3 = FindControl<QLabel>(this, "Label3");
+    m_picture1 = FindControl<QLabel>(this, "Picture1");
 
     m_command1->setDefault(true);
     m_label3->setBuddy(m_text1);

@@ -5,6 +5,7 @@
 #include "design_font.h"
 
 #include <QRgb>
+#include <QWidget>
 
 #include <optional>
 #include <string_view>
@@ -42,5 +43,12 @@ QWidget* BuildControl(QWidget* window, const ControlSpec& spec, QWidget* premade
 void SetCaption(QLabel* label, const QString& caption);
 
 [[nodiscard]] QString FromUtf8(std::string_view text);
+
+// A control that the window's table created, by its name.
+template <typename T> [[nodiscard]] T* FindControl(const QWidget* window, const char* name) {
+    auto* control = window->findChild<T*>(QLatin1String(name));
+    Q_ASSERT(control);
+    return control;
+}
 
 } // namespace ui
