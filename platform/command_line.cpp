@@ -1,0 +1,16 @@
+// SPDX-License-Identifier: MIT
+#include "command_line.h"
+
+namespace platform {
+
+std::string ProgramCommandLine(std::string_view path) {
+    if (path.size() >= 2 && path.front() == '"' && path.back() == '"')
+        path = path.substr(1, path.size() - 2);
+    if (path.empty() || path.find('"') != std::string_view::npos)
+        return {};
+    if (path.find_first_of(" \t") == std::string_view::npos)
+        return std::string(path);
+    return '"' + std::string(path) + '"';
+}
+
+} // namespace platform

@@ -1,0 +1,16 @@
+// SPDX-License-Identifier: MIT
+// Plain C++ so that it builds for Windows without Qt.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+// The command line that starts the program at `path` with no arguments. A path holding a space
+// or a tab is quoted, so that it names one program and is never split at its spaces; a path the
+// registry already holds in quotes is taken as it is meant. Empty when no command line can name
+// the program: the path is empty, or holds a quote, which no Windows file name can.
+[[nodiscard]] std::string ProgramCommandLine(std::string_view path);
+
+} // namespace platform
