@@ -7,6 +7,10 @@
 #include <fstream>
 #include <string>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -47,9 +51,15 @@ protected:
         fs::create_directories(m_folder / "sub folder");
         std::ofstream(m_folder / "MSINFO32.EXE") << "x";
         std::ofstream(m_folder / ".hidden.txt") << "x";
-        std::ofstream(m_folder / "生肖.jpg") << "x";
+#ifdef _WIN32
+        // There a file is hidden by its attribute, not by its name.
+        SetFileAttributesW((m_folder / ".hidden.txt").c_str(), FILE_ATTRIBUTE_HIDDEN);
+#endif
+        std::ofstream(m_folder / fs::path(u8"生肖.jpg")) << "x";
     }
-    void TearDown() override { fs::remove_all(m_folder); }
+    void TearDown() override {
+        fs::remove_all(m_folder);
+    }
 
     [[nodiscard]] std::string at(const std::string& name) const {
         return (m_folder / "").string() + name;
