@@ -7,7 +7,7 @@
 # their standard streams detached: otherwise they inherit the streams of the program being run
 # and hold them open after it ends, and CTest waits for them.
 set -euo pipefail
-prefix=$1
+prefix=$(realpath -m "$1") # Wine wants it absolute
 shift
 export WINEPREFIX=$prefix WINEDEBUG=-all
 
@@ -30,7 +30,7 @@ mkdir -p "$prefix"
             [ -e "$locales/zh_CN.UTF-8/LC_CTYPE" ]
     fi
     # Exit status 0: this call started the server, so its helpers are not running yet.
-    if wineserver -p </dev/null >/dev/null 2>&1 9>&-; then
+    if wineserver -p60 </dev/null >/dev/null 2>&1 9>&-; then
         WINEDLLOVERRIDES="mscoree,mshtml=" "${run[@]}" cmd.exe /c exit </dev/null >/dev/null 2>&1 9>&-
     fi
 } 9>"$prefix.lock"
