@@ -11,8 +11,9 @@ run_packages=(
 test_packages=(
     "${run_packages[@]}"
     clang-14 libfuzzer-14-dev libclang-rt-14-dev
-    libgtest-dev libbenchmark-dev
+    libgtest-dev googletest libbenchmark-dev
     xvfb xauth x11-utils
+    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 icoutils locales
 )
 
 case "${1:-}" in
