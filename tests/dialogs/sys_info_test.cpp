@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <optional>
 #include <set>
 #include <stdexcept>
 #include <string>
@@ -19,16 +19,14 @@ using testing_support::FakeRegistry;
 using Answer = FakeRegistry::Answer;
 
 constexpr const char* Unavailable = "此时系统信息不可用";
-constexpr const char* ToolFolder = "C:\\Program Files\\Common Files\\Microsoft Shared\\MSInfo";
-constexpr const char* ToolInFolder =
-    "C:\\Program Files\\Common Files\\Microsoft Shared\\MSInfo\\MSINFO32.EXE";
-constexpr const char* QuotedToolInFolder =
-    "\"C:\\Program Files\\Common Files\\Microsoft Shared\\MSInfo\\MSINFO32.EXE\"";
+constexpr const char* Folder = "C:\\Program Files\\MSInfo";
+constexpr const char* ToolInFolder = "C:\\Program Files\\MSInfo\\MSINFO32.EXE";
+constexpr const char* QuotedToolInFolder = "\"C:\\Program Files\\MSInfo\\MSINFO32.EXE\"";
+
+enum class Launch { Starts, ReportsFailure, Throws };
 
 class FakeEnvironment final : public ui::SysInfoEnvironment {
 public:
-    enum class Launch { Starts, ReportsFailure, Throws };
-
     bool fileExists(std::string_view pattern) override {
         probes.emplace_back(pattern);
         if (probeThrows)
@@ -61,133 +59,88 @@ public:
 
 struct Case {
     const char* name;
-    std::function<void(FakeRegistry&, FakeEnvironment&)> arrange;
+    std::optional<FakeRegistry::Value> path;   // try 1
+    std::optional<FakeRegistry::Value> folder; // try 2
+    bool toolInFolder;
+    Launch launch;
     std::vector<std::string> lookedUp; // value names, in order
     std::vector<std::string> launched; // command lines
-    bool message;
 };
 
-void toolPath(FakeRegistry& registry, FakeRegistry::Value value) {
-    registry.set(ui::ToolPathKey, "PATH", std::move(value));
-}
-void toolFolder(FakeRegistry& registry, FakeRegistry::Value value) {
-    registry.set(ui::ToolFolderKey, "MSINFO", std::move(value));
-}
-
-const std::vector<Case>& cases() {
-    static const std::vector<Case> all{
-        {"the path names the tool; the folder is not consulted",
-         [](FakeRegistry& r, FakeEnvironment& e) {
-             toolPath(r, {Answer::Text, "C:\\WINDOWS\\system32\\msinfo32.exe"});
-             toolFolder(r, {Answer::Text, ToolFolder});
-             e.files.insert(ToolInFolder);
-         },
-         {"PATH"},
-         {"C:\\WINDOWS\\system32\\msinfo32.exe"},
-         false},
-        {"a path with spaces is started whole",
-         [](FakeRegistry& r, FakeEnvironment&) {
-             toolPath(r, {Answer::Text, ToolInFolder});
-         },
-         {"PATH"},
-         {QuotedToolInFolder},
-         false},
-        {"a path the registry quotes is quoted once",
-         [](FakeRegistry& r, FakeEnvironment&) {
-             toolPath(r, {Answer::Text, QuotedToolInFolder});
-         },
-         {"PATH"},
-         {QuotedToolInFolder},
-         false},
-        {"no path, and the folder holds the tool",
-         [](FakeRegistry& r, FakeEnvironment& e) {
-             toolFolder(r, {Answer::Text, ToolFolder});
-             e.files.insert(ToolInFolder);
-         },
-         {"PATH", "MSINFO"},
-         {QuotedToolInFolder},
-         false},
-        {"no path, and the folder lacks the tool",
-         [](FakeRegistry& r, FakeEnvironment&) {
-             toolFolder(r, {Answer::Text, ToolFolder});
-         },
-         {"PATH", "MSINFO"},
-         {},
-         true},
-        {"neither value", [](FakeRegistry&, FakeEnvironment&) {}, {"PATH", "MSINFO"}, {}, true},
-        {"a path of another type leaves nothing to start",
-         [](FakeRegistry& r, FakeEnvironment& e) {
-             toolPath(r, {Answer::OtherType, {}});
-             toolFolder(r, {Answer::Text, ToolFolder});
-             e.files.insert(ToolInFolder);
-         },
-         {"PATH"},
-         {},
-         true},
-        {"a path of size zero ends the search",
-         [](FakeRegistry& r, FakeEnvironment& e) {
-             toolPath(r, {Answer::SizeZero, {}});
-             toolFolder(r, {Answer::Text, ToolFolder});
-             e.files.insert(ToolInFolder);
-         },
-         {"PATH"},
-         {},
-         true},
-        {"a folder of size zero",
-         [](FakeRegistry& r, FakeEnvironment&) {
-             toolFolder(r, {Answer::SizeZero, {}});
-         },
-         {"PATH", "MSINFO"},
-         {},
-         true},
-        {"a folder of another type probes the bare file name",
-         [](FakeRegistry& r, FakeEnvironment&) {
-             toolFolder(r, {Answer::OtherType, {}});
-         },
-         {"PATH", "MSINFO"},
-         {},
-         true},
-        {"a path no command line can name",
-         [](FakeRegistry& r, FakeEnvironment&) {
-             toolPath(r, {Answer::Text, "C:\\a\"b.exe"});
-         },
-         {"PATH"},
-         {},
-         true},
-        {"the start reports a failure",
-         [](FakeRegistry& r, FakeEnvironment& e) {
-             toolPath(r, {Answer::Text, "C:\\msinfo32.exe"});
-             e.launch = FakeEnvironment::Launch::ReportsFailure;
-         },
-         {"PATH"},
-         {"C:\\msinfo32.exe"},
-         true},
-        {"the start throws",
-         [](FakeRegistry& r, FakeEnvironment& e) {
-             toolPath(r, {Answer::Text, "C:\\msinfo32.exe"});
-             e.launch = FakeEnvironment::Launch::Throws;
-         },
-         {"PATH"},
-         {"C:\\msinfo32.exe"},
-         true},
-        {"the file probe throws",
-         [](FakeRegistry& r, FakeEnvironment& e) {
-             toolFolder(r, {Answer::Text, ToolFolder});
-             e.probeThrows = true;
-         },
-         {"PATH", "MSINFO"},
-         {},
-         true},
-    };
-    return all;
-}
+const FakeRegistry::Value FolderText{Answer::Text, Folder};
+const FakeRegistry::Value OtherType{Answer::OtherType, {}};
+const FakeRegistry::Value SizeZero{Answer::SizeZero, {}};
+const std::vector<std::string> PathOnly{"PATH"};
+const std::vector<std::string> Both{"PATH", "MSINFO"};
 
 TEST(StartSysInfo, StartsTheToolOrShowsTheOneMessage) {
-    for (const Case& c : cases()) {
+    const FakeRegistry::Value plainPath{Answer::Text, "C:\\WINDOWS\\system32\\msinfo32.exe"};
+    const std::vector<Case> cases{
+        {"the path; the folder is not consulted",
+         plainPath,
+         FolderText,
+         true,
+         Launch::Starts,
+         PathOnly,
+         {"C:\\WINDOWS\\system32\\msinfo32.exe"}},
+        {"a path with spaces is started whole",
+         FakeRegistry::Value{Answer::Text, ToolInFolder},
+         {},
+         false,
+         Launch::Starts,
+         PathOnly,
+         {QuotedToolInFolder}},
+        {"no path; the folder holds the tool",
+         {},
+         FolderText,
+         true,
+         Launch::Starts,
+         Both,
+         {QuotedToolInFolder}},
+        {"no path; the folder lacks the tool", {}, FolderText, false, Launch::Starts, Both, {}},
+        {"neither value", {}, {}, false, Launch::Starts, Both, {}},
+        {"a path of another type leaves nothing to start",
+         OtherType,
+         FolderText,
+         true,
+         Launch::Starts,
+         PathOnly,
+         {}},
+        {"a path of size zero ends the search",
+         SizeZero,
+         FolderText,
+         true,
+         Launch::Starts,
+         PathOnly,
+         {}},
+        {"a folder of size zero", {}, SizeZero, true, Launch::Starts, Both, {}},
+        {"a path no command line can name",
+         FakeRegistry::Value{Answer::Text, "C:\\a\"b.exe"},
+         {},
+         false,
+         Launch::Starts,
+         PathOnly,
+         {}},
+        {"the start reports a failure",
+         plainPath,
+         {},
+         false,
+         Launch::ReportsFailure,
+         PathOnly,
+         {"C:\\WINDOWS\\system32\\msinfo32.exe"}},
+        {"the start throws", {}, FolderText, true, Launch::Throws, Both, {QuotedToolInFolder}},
+    };
+    for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         FakeRegistry registry;
+        if (c.path)
+            registry.set(ui::ToolPathKey, "PATH", *c.path);
+        if (c.folder)
+            registry.set(ui::ToolFolderKey, "MSINFO", *c.folder);
         FakeEnvironment environment;
-        c.arrange(registry, environment);
+        if (c.toolInFolder)
+            environment.files.insert(ToolInFolder);
+        environment.launch = c.launch;
 
         ui::StartSysInfo(environment, registry);
 
@@ -202,24 +155,33 @@ TEST(StartSysInfo, StartsTheToolOrShowsTheOneMessage) {
         EXPECT_EQ(lookedUp, c.lookedUp);
         EXPECT_EQ(environment.launches, c.launched);
         EXPECT_EQ(environment.styles, std::vector<int>(c.launched.size(), 1));
+        const bool started = !c.launched.empty() && c.launch == Launch::Starts;
         EXPECT_EQ(environment.messages,
-                  c.message ? std::vector<std::string>{Unavailable} : std::vector<std::string>{});
-        EXPECT_EQ(environment.messageStyles, std::vector<int>(c.message ? 1 : 0, 0));
+                  started ? std::vector<std::string>{} : std::vector<std::string>{Unavailable});
+        EXPECT_EQ(environment.messageStyles, std::vector<int>(started ? 0 : 1, 0));
     }
 }
 
-TEST(StartSysInfo, TheFolderIsProbedForTheToolByName) {
-    FakeRegistry registry;
-    toolFolder(registry, {Answer::Text, "D:\\Tools\\"});
-    FakeEnvironment environment;
-    ui::StartSysInfo(environment, registry);
-    EXPECT_EQ(environment.probes, std::vector<std::string>{"D:\\Tools\\\\MSINFO32.EXE"});
-
-    FakeRegistry otherType;
-    toolFolder(otherType, {Answer::OtherType, {}});
-    FakeEnvironment bare;
-    ui::StartSysInfo(bare, otherType);
-    EXPECT_EQ(bare.probes, std::vector<std::string>{"\\MSINFO32.EXE"});
+TEST(StartSysInfo, ProbesTheFolderForTheToolAndCatchesTheProbesFailure) {
+    struct Row {
+        FakeRegistry::Value folder;
+        bool probeThrows;
+        const char* probed;
+    };
+    for (const Row& row : {
+             Row{{Answer::Text, "D:\\Tools\\"}, false, "D:\\Tools\\\\MSINFO32.EXE"},
+             // The failed first lookup emptied the text, and this one leaves it so.
+             Row{OtherType, false, "\\MSINFO32.EXE"},
+             Row{FolderText, true, ToolInFolder},
+         }) {
+        FakeRegistry registry;
+        registry.set(ui::ToolFolderKey, "MSINFO", row.folder);
+        FakeEnvironment environment;
+        environment.probeThrows = row.probeThrows;
+        ui::StartSysInfo(environment, registry);
+        EXPECT_EQ(environment.probes, std::vector<std::string>{row.probed});
+        EXPECT_EQ(environment.messages, std::vector<std::string>{Unavailable});
+    }
 }
 
 TEST(StartSysInfo, LooksUnderTheRootKeyItIsGiven) {
