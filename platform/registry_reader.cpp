@@ -54,8 +54,7 @@ using Characters = std::vector<std::string_view>;
 // The registry reports the value's size in bytes, its terminating NUL included, and the reader
 // takes that count as a position among the characters: a NUL there is dropped, anything else
 // kept. For single-byte text this drops exactly the terminator; each double-byte character
-// leaves one NUL more at the end.
-// `size` is at least 1.
+// leaves one NUL more at the end. `size` is at least 1.
 [[nodiscard]] Characters trimmed(Characters characters, std::uint32_t size) {
     const std::size_t position = std::min<std::size_t>(size, characters.size());
     const bool nulThere = size <= characters.size() && isNul(characters[position - 1]);
@@ -101,7 +100,7 @@ bool ReadKeyValue(RegistryApi& api, std::uint32_t keyRoot, std::string_view keyN
                   std::string_view subKeyRef, std::string& keyVal) {
     KeyGuard guard(api);
     if (api.openKey(keyRoot, api.toAnsi(keyName), KeyReadAccess, guard.key()) != 0) {
-        guard.key() = 0;
+        guard.key() = 0; // a failed open promises nothing about the handle
         keyVal.clear();
         return false;
     }
