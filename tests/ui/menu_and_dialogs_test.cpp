@@ -169,9 +169,14 @@ private Q_SLOTS:
         QVERIFY(!QApplication::activeModalWidget());
     }
 
+    // No registry here names the tool, so the button reports it unavailable, over the dialog.
     void enterOnSystemInformationKeepsTheDialogOpen() {
         Window w;
         bool stillOpen = false;
+        QString owner;
+        w.services.whileMessageShows = [&](const auto& message) {
+            owner = message.owner->objectName();
+        };
         w.choose("aboutsoft", [&](QWidget* modal) {
             QTest::keyClick(modal, Qt::Key_Tab); // past the icon
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -181,6 +186,11 @@ private Q_SLOTS:
             modal->close(); // the close box closes it like 确定
         });
         QVERIFY(stillOpen);
+        QCOMPARE(w.services.messages.size(), size_t(1));
+        QCOMPARE(w.services.messages[0].text, QStringLiteral("此时系统信息不可用"));
+        QCOMPARE(w.services.messages[0].style, platform::MessageStyle::Ok);
+        QCOMPARE(w.services.messages[0].title, QString());
+        QCOMPARE(owner, QStringLiteral("fAbout"));
         QVERIFY(!QApplication::activeModalWidget());
     }
 

@@ -2,6 +2,7 @@
 #include "fabout.h"
 
 #include "core/program_info.h"
+#include "sys_info_qt.h"
 #include "ui/widgets/control_spec.h"
 #include "ui/widgets/icons.h"
 #include "ui/widgets/twips.h"
@@ -93,6 +94,7 @@ FAbout::FAbout(platform::PlatformServices& services, QWidget* parent)
     // Enter and Esc both press 确定, except that Enter presses 系统信息 while it has the focus.
     m_cmdOK->setDefault(true);
     connect(m_cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_cmdSysInfo, &QPushButton::clicked, this, [this] { StartSysInfo(m_services, this); });
 
     Load();
     m_cmdOK->setFocus(Qt::OtherFocusReason);
