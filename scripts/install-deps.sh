@@ -14,6 +14,9 @@ test_packages=(
     libgtest-dev googletest libbenchmark-dev
     xvfb xauth x11-utils
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 icoutils locales
+    # Installation, the Debian package and the desktop tests (tests/desktop).
+    dpkg-dev file lintian desktop-file-utils appstream librsvg2-bin
+    strace dbus at-spi2-core python3-pyatspi python3-pil xdotool
 )
 
 case "${1:-}" in
@@ -37,5 +40,6 @@ if [ "$(id -u)" -ne 0 ]; then
     exit 1
 fi
 export DEBIAN_FRONTEND=noninteractive
-apt-get update -qq
-apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+# Other work on the same machine may hold the package database for a while.
+apt-get -o DPkg::Lock::Timeout=600 update -qq
+apt-get -o DPkg::Lock::Timeout=600 install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

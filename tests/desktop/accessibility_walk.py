@@ -1,0 +1,311 @@
+# SPDX-License-Identifier: MIT
+"""Walks the running program as a screen-reader user would: reads every window through the
+accessibility tree, checks what is heard for each control, operates the controls through the
+tree (the screen reader's own commands) and with real key presses, and follows the message
+boxes that come up."""
+
+import argparse
+import os
+import sys
+
+from checks import Checks
+from desktop_session import Session, stop, wait_until
+
+MAIN_TITLE = "Moltrava1.2    QQ:000000000"
+
+# What a screen reader reaches in the main window right after start-up, one line per node as
+# `screen_reader.spoken` words it, indented by depth. The order of siblings is not compared.
+MAIN_WINDOW_AT_START = [
+    "查询条件 panel",
+    "  年龄 radio button checked — 根据年龄查询",
+    "  出生年 radio button — 根据出生年份查询",
+    "  (周岁) label — 根据年龄查询",
+    "  (阳历) label — 根据出生年份查询",
+    "请输入您的年龄 text editable text '0'",
+    "确定 push button default",
+    "退出 push button",
+    "您的属相是： label",
+    "(no name) label",  # the result, empty until a query finds a sign
+    "请输入您的年龄 label",
+    "无图片 label",  # the picture box while it shows no picture
+]
+
+# The Tab key visits these in turn and comes back to the first: only the selected option of
+# the two takes the focus, and the picture box takes it last.
+TAB_CYCLE_AGE = [
+    ("radio button", "年龄"),
+    ("text", "请输入您的年龄"),
+    ("push button", "确定"),
+    ("push button", "退出"),
+    ("label", "无图片"),
+    ("radio button", "年龄"),
+]
+
+
+def parse_arguments():
+    parser = argparse.ArgumentParser(description=__doc__)
+    parser.add_argument("--program", required=True, help="the moltrava executable")
+    parser.add_argument("--workdir", required=True, help="the folder that holds 生肖图片")
+    return parser.parse_args()
+
+
+class Walk:
+    def __init__(self, session, program, workdir, checks):
+        self.session = session
+        self.checks = checks
+        import screen_reader as sr
+
+        self.sr = sr
+        self.events = sr.EventRecorder()
+        self.process = session.start([program], cwd=workdir)
+        self.x_window = session.wait_for_window("^Moltrava1", pid=self.process.pid)
+        self.app = sr.application(self.process.pid)
+        self.form1 = wait_until(lambda: sr.window_named(self.app, MAIN_TITLE), 10, "Form1 in the tree")
+
+    # -- helpers ---------------------------------------------------------------------------------
+
+    def control(self, role, name=None):
+        node = self.sr.find(self.form1, role, name)
+        if node is None:
+            raise AssertionError(f"no {role} {name!r} in Form1")
+        return node
+
+    def text1(self):
+        return self.control("text")
+
+    def focus_main_window(self):
+        self.session.focus(self.x_window)
+        self.sr.pump(0.2)
+
+    def press_keys(self, *keys):
+        self.events.clear()
+        for key in keys:
+            self.session.keys(key)
+            self.sr.pump(0.15)
+
+    def heard_focus(self):
+        """The last node that received the focus, as (role, name)."""
+        moves = self.events.focus_moves()
+        return moves[-1] if moves else None
+
+    def wait_focus(self, role, name, what):
+        try:
+            self.events.wait_for(lambda kind, r, n, gained: kind == "object:state-changed:focused"
+                                 and gained == 1 and (r, n) == (role, name), 5, what)
+        except Exception:  # noqa: BLE001 - reported by the check below
+            pass
+        return self.checks.equal(what, self.heard_focus(), (role, name))
+
+    def message_box(self, title):
+        """Waits for a message box, gives it the focus as a window manager would, and returns
+        its node in the tree."""
+        box = wait_until(lambda: self.sr.window_named(self.app, title), 10, f"the message box {title!r}")
+        self.session.focus(self.session.wait_for_window(f"^{title}$", pid=self.process.pid))
+        self.sr.pump(0.3)
+        return box
+
+    def check_box(self, box, role, text, buttons, default):
+        """Checks what a screen reader says of a message box: its role and title, its text, its
+        buttons, and which button has the focus."""
+        sr = self.sr
+        self.checks.equal(f"{sr.name(box)}: role", sr.role(box), role)
+        labels = [sr.name(n) for n in sr.descendants(box) if sr.role(n) == "label"]
+        self.checks.equal(f"{sr.name(box)}: text", labels, [text])
+        found = [sr.name(n) for n in sr.descendants(box) if sr.role(n) == "push button"]
+        self.checks.equal(f"{sr.name(box)}: buttons", found, buttons)
+        for button in sr.descendants(box):
+            if sr.role(button) == "push button":
+                self.checks.true(f"{sr.name(box)}: {sr.name(button)!r} can be pressed",
+                                 "Press" in sr.actions(button), sr.actions(button))
+        self.checks.true(f"{sr.name(box)}: every part is named or only decorates",
+                         not self.unnamed(box), self.unnamed(box))
+        self.wait_focus("push button", default, f"{sr.name(box)}: the focus is on {default!r}")
+
+    def unnamed(self, window):
+        """Nodes that a screen reader would reach but could say nothing of."""
+        sr = self.sr
+        silent = []
+        for node in sr.descendants(window):
+            if sr.name(node) or sr.role(node) in sr.STRUCTURAL_ROLES:
+                continue
+            if sr.role(node) == "image" and not sr.has_state(node, sr.pyatspi.STATE_FOCUSABLE):
+                continue  # a message box's icon: decoration, skipped by screen readers
+            silent.append(sr.spoken(node))
+        return silent
+
+    def is_gone(self, title):
+        return self.sr.window_named(self.app, title) is None
+
+    # -- the groups of checks ------------------------------------------------------------------
+
+    def main_window_is_announced_and_complete(self):
+        sr, checks = self.sr, self.checks
+        self.events.clear()
+        self.focus_main_window()
+        activations = [n for kind, _, n, _ in self.events.events if kind == "window:activate"]
+        checks.true("activating the window announces its title", MAIN_TITLE in activations, activations)
+        checks.equal("the focus starts on the age option", self.heard_focus(), ("radio button", "年龄"))
+        print("  what a screen reader reaches in Form1:")
+        outline = sr.outline(self.form1)
+        for line in outline:
+            print("    " + line)
+        checks.equal("Form1: every control with its role, name, state and tooltip",
+                     sorted(line[2:] for line in outline[1:]), sorted(MAIN_WINDOW_AT_START))
+        for node in sr.descendants(self.form1):
+            checks.true(f"{sr.spoken(node)}: on screen and enabled",
+                        sr.has_state(node, sr.pyatspi.STATE_SHOWING)
+                        and sr.has_state(node, sr.pyatspi.STATE_ENABLED))
+        for node in sr.descendants(self.form1):
+            role = sr.role(node)
+            if role == "push button":
+                checks.true(f"{sr.name(node)}: can be pressed", "Press" in sr.actions(node))
+            elif role == "radio button":
+                checks.true(f"{sr.name(node)}: can be selected", "Toggle" in sr.actions(node))
+            elif role == "text":
+                checks.true(f"{sr.name(node)}: text can be entered",
+                            "EditableText" in node.get_interfaces())
+        focusable = [sr.spoken(n) for n in sr.descendants(self.form1)
+                     if sr.has_state(n, sr.pyatspi.STATE_FOCUSABLE)]
+        checks.equal("the controls that take the focus", sorted(focusable), sorted([
+            "年龄 radio button checked — 根据年龄查询", "出生年 radio button — 根据出生年份查询",
+            "请输入您的年龄 text editable text '0'", "确定 push button default", "退出 push button",
+            "无图片 label"]))
+
+    def tab_visits_every_control(self):
+        self.focus_main_window()
+        self.press_keys(*["Tab"] * (len(TAB_CYCLE_AGE) - 1))
+        self.checks.equal("Tab: the order in which the controls are heard", self.events.focus_moves(),
+                          TAB_CYCLE_AGE[1:])
+        self.press_keys(*["shift+Tab"] * (len(TAB_CYCLE_AGE) - 1))
+        self.checks.equal("Shift+Tab: the same controls backwards", self.events.focus_moves(),
+                          list(reversed(TAB_CYCLE_AGE[:-1])))
+
+    def query_with_keys(self):
+        sr, checks = self.sr, self.checks
+        self.focus_main_window()
+        self.press_keys("Right")
+        checks.equal("Right selects 出生年 and is heard", self.heard_focus(), ("radio button", "出生年"))
+        checks.true("…出生年 is checked", "checked" in sr.states(self.control("radio button", "出生年")))
+        checks.true("…年龄 is not", "checked" not in sr.states(self.control("radio button", "年龄")))
+        self.press_keys("Tab")
+        checks.equal("Tab reaches the entry, announced with the birth-year prompt",
+                     self.heard_focus(), ("text", "请输入出生年份"))
+        self.session.type("x1999-")
+        sr.pump(0.3)
+        checks.equal("typed x1999-: only the digits are taken", sr.text(self.text1()), "1999")
+        self.press_keys("Return")
+        wait_until(lambda: sr.find(self.form1, "image", "兔"), 5, "the picture of the rabbit")
+        checks.true("Enter runs the query: 1999 is heard as 兔",
+                    sr.find(self.form1, "label", "兔") is not None)
+        checks.true("…and the focus stays in the entry",
+                    sr.has_state(self.text1(), sr.pyatspi.STATE_FOCUSED))
+
+    def refused_age_with_keys(self):
+        sr, checks = self.sr, self.checks
+        self.focus_main_window()
+        self.press_keys("shift+Tab")
+        checks.equal("Shift+Tab from the entry lands on the selected option", self.heard_focus(),
+                     ("radio button", "出生年"))
+        self.press_keys("Left")
+        checks.equal("Left selects 年龄 and is heard", self.heard_focus(), ("radio button", "年龄"))
+        checks.true("…the result is cleared", sr.find(self.form1, "label", "无图片") is not None)
+        self.press_keys("Tab")
+        checks.equal("the entry now asks for the age", self.heard_focus(), ("text", "请输入您的年龄"))
+        self.session.type("151")
+        self.events.clear()
+        self.session.keys("Return")
+        box = self.message_box("请重输")
+        self.check_box(box, "alert", "请输入小于等于150岁的数字！", ["确定"], "确定")
+        self.press_keys("space")
+        wait_until(lambda: self.is_gone("请重输"), 5, "the message box to close")
+        checks.true("space on 确定 closes the box", self.is_gone("请重输"))
+        checks.equal("the entry is back to 0", sr.text(self.text1()), "0")
+
+    def query_through_the_tree(self):
+        sr, checks = self.sr, self.checks
+        option2 = self.control("radio button", "出生年")
+        sr.do(option2, "Toggle")
+        wait_until(lambda: "checked" in sr.states(option2), 5, "出生年 selected")
+        checks.true("selecting 出生年 unselects 年龄",
+                    "checked" not in sr.states(self.control("radio button", "年龄")))
+        checks.equal("the entry is now announced with the birth-year prompt", sr.name(self.text1()),
+                     "请输入出生年份")
+        checks.equal("…and holds 0", sr.text(self.text1()), "0")
+        checks.true("the prompt label says the same",
+                    self.sr.find(self.form1, "label", "请输入出生年份") is not None)
+
+        # A screen reader user moves to the entry first, then enters the year; the focus has to
+        # come from another control for the entry to take four digits in this mode.
+        self.focus_main_window()
+        self.events.clear()
+        sr.do(self.control("push button", "确定"), "SetFocus")
+        sr.do(self.text1(), "SetFocus")
+        self.wait_focus("text", "请输入出生年份", "the entry takes the focus through the tree")
+        self.text1().queryEditableText().setTextContents("1984")
+        wait_until(lambda: sr.text(self.text1()) == "1984", 5, "the entry 1984")
+        sr.do(self.control("push button", "确定"), "Press")
+        wait_until(lambda: sr.find(self.form1, "image", "鼠"), 5, "the picture of the rat")
+        checks.true("1984: the result label reads 鼠", sr.find(self.form1, "label", "鼠") is not None)
+        checks.true("1984: the picture is an image named 鼠",
+                    sr.find(self.form1, "image", "鼠") is not None)
+        checks.true("1984: the picture box no longer says 无图片",
+                    sr.find(self.form1, "label", "无图片") is None)
+
+    def refused_year_through_the_tree(self):
+        sr, checks = self.sr, self.checks
+        self.text1().queryEditableText().setTextContents("0999")
+        wait_until(lambda: sr.text(self.text1()) == "0999", 5, "the entry 0999")
+        self.events.clear()
+        sr.do(self.control("push button", "确定"), "Press")
+        box = self.message_box("请重输")
+        self.check_box(box, "alert", "请输入四位出生年份！", ["确定"], "确定")
+        sr.do(sr.find(box, "push button", "确定"), "Press")
+        wait_until(lambda: self.is_gone("请重输"), 5, "the message box to close")
+        checks.true("pressing 确定 through the tree closes the box", self.is_gone("请重输"))
+        checks.equal("the entry is back to 0", sr.text(self.text1()), "0")
+
+    def close_question_is_read_and_answered(self):
+        sr, checks = self.sr, self.checks
+        self.focus_main_window()
+        self.events.clear()
+        self.session.keys("Escape")
+        box = self.message_box("退出")
+        self.check_box(box, "alert", "真的要退出吗？", ["是(Y)", "否(N)"], "是(Y)")
+        self.press_keys("n")
+        wait_until(lambda: self.is_gone("退出"), 5, "the close question to go")
+        checks.true("N answers No: the question goes", self.is_gone("退出"))
+        checks.true("…and the program goes on", self.process.poll() is None)
+        checks.true("…with Form1 on the screen", sr.window_named(self.app, MAIN_TITLE) is not None)
+
+        sr.do(self.control("push button", "退出"), "Press")
+        box = self.message_box("退出")
+        sr.do(sr.find(box, "push button", "是(Y)"), "Press")
+        try:
+            code = self.process.wait(10)
+        except Exception:  # noqa: BLE001 - a program that stays is the failure reported here
+            code = None
+        checks.equal("pressing 是(Y) through the tree ends the program normally", code, 0)
+
+
+def main():
+    arguments = parse_arguments()
+    checks = Checks()
+    with Session() as session:
+        os.environ.update(session.env)
+        walk = Walk(session, os.path.abspath(arguments.program), arguments.workdir, checks)
+        try:
+            checks.run("Form1 as a screen reader presents it", walk.main_window_is_announced_and_complete)
+            checks.run("Tab and Shift+Tab", walk.tab_visits_every_control)
+            checks.run("a query with real key presses", walk.query_with_keys)
+            checks.run("a refused age, with real key presses", walk.refused_age_with_keys)
+            checks.run("a query operated through the accessibility tree", walk.query_through_the_tree)
+            checks.run("a refused year, through the tree", walk.refused_year_through_the_tree)
+            checks.run("the close question", walk.close_question_is_read_and_answered)
+        finally:
+            walk.events.close()
+            stop(walk.process)
+    checks.finish()
+
+
+if __name__ == "__main__":
+    main()
