@@ -8,6 +8,7 @@ import re
 import shutil
 import signal
 import subprocess
+import sys
 import tempfile
 import time
 
@@ -95,10 +96,13 @@ class Session:
             wait_until(self._accessibility_bus_up, 20, "the accessibility bus")
 
     def _accessibility_bus_up(self):
-        reply = subprocess.run(["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus",
-                                "/org/a11y/bus", "org.a11y.Bus.GetAddress"],
+        # Asked without auto-start: a call to org.a11y.Bus itself would let the session bus
+        # start a second launcher, without --a11y=1, that may win the name from ours.
+        reply = subprocess.run(["dbus-send", "--session", "--print-reply", "--dest=org.freedesktop.DBus",
+                                "/org/freedesktop/DBus", "org.freedesktop.DBus.NameHasOwner",
+                                "string:org.a11y.Bus"],
                                env=self.env, capture_output=True, text=True)
-        return reply.returncode == 0 and "unix:" in reply.stdout
+        return reply.returncode == 0 and "boolean true" in reply.stdout
 
     def _spawn(self, argv, env, **kwargs):
         # Each helper gets a process group of its own, so that stopping it also stops what it
@@ -110,6 +114,11 @@ class Session:
         return process
 
     def __exit__(self, *exc):
+        # A helper that is gone before the end explains failures that would otherwise puzzle.
+        for process in self._processes:
+            if process.poll() is not None:
+                print(f"note: {process.args[0]} ended early, with code {process.returncode}",
+                      file=sys.stderr)
         for process in reversed(self._processes):
             _stop_group(process)
         self._processes.clear()
@@ -178,6 +187,34 @@ class Session:
         self.xdotool("mousemove", left + x, top + y)
         time.sleep(0.1)
         self.xdotool("click", button)
+
+    def close_window(self, window):
+        """Asks a window to close as a window manager's close box does: with the message
+        WM_DELETE_WINDOW, which xdotool of Debian 12 cannot send."""
+        from Xlib import X, display, protocol
+
+        connection = display.Display(self.env["DISPLAY"])
+        try:
+            target = connection.create_resource_object("window", window)
+            message = protocol.event.ClientMessage(
+                window=target, client_type=connection.intern_atom("WM_PROTOCOLS"),
+                data=(32, [connection.intern_atom("WM_DELETE_WINDOW"), X.CurrentTime, 0, 0, 0]))
+            target.send_event(message, event_mask=X.NoEventMask)
+            connection.flush()
+        finally:
+            connection.close()
+
+    def ask_to_close(self, window, answered, attempts=3):
+        """Sends close requests until `answered()` is true. Qt 6.4 under Xvfb now and then lets
+        the first request to a dialog or message box go unanswered; a person would click the
+        close box again, and so does this, saying so."""
+        for _ in range(attempts):
+            self.close_window(window)
+            try:
+                return wait_until(answered, 2, "an answer to the close request")
+            except SessionError:
+                print("note: a close request went unanswered; asking again", file=sys.stderr)
+        raise SessionError(f"window {window} answered none of {attempts} close requests")
 
     def screenshot(self, window=None):
         """The screen, or one window of it, as a PIL image."""

@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: MIT
-"""Runs the program under strace while a person uses it with the keyboard (a query, a refused
-entry, the close question answered No and then Yes) and checks that it writes no file: nothing
+"""Runs the program under strace while a person uses it with the keyboard and the mouse (a
+query, a refused entry, the about-program dialog and its 系统信息, the about-author dialog, the
+plan notice, the close question answered No and then Yes) and checks that it writes no file: nothing
 opened for writing, created, renamed or removed, apart from what the toolkit keeps in /tmp; and
 that it looks for no configuration file of its own."""
 
@@ -42,6 +43,9 @@ def main():
             window = keys.main_window(session, process)
             keys.query_birth_year(session, window, 1984)
             keys.refuse_an_age(session, window, process)
+            keys.visit_about_program(session, window, process)
+            keys.visit_about_author(session, window, process)
+            keys.read_plan_notice(session, window, process)
             code = keys.quit_program(session, window, process)
         finally:
             stop(process)

@@ -116,13 +116,29 @@ def extents(node):
     return (box.x, box.y, box.width, box.height)
 
 
-def do(node, action_name):
-    """Runs one of the node's actions, as a screen reader's command does."""
+def do(node, action_name, opens_modal_window=False):
+    """Runs one of the node's actions, as a screen reader's command does. Qt answers a menu
+    item's action only when the action's handler returns, which for a modal dialog is when the
+    dialog closes; AT-SPI gives up waiting for that answer after a short while, as a screen
+    reader does, and the dialog is there all the same."""
     action = node.queryAction()
     for index in range(action.nActions):
         if action.getName(index) == action_name:
-            return action.doAction(index)
+            try:
+                return action.doAction(index)
+            except GLib.Error as error:
+                if opens_modal_window and "Did not receive a reply" in error.message:
+                    return None
+                raise
     raise SessionError(f"{role(node)} {name(node)!r} has no action {action_name!r}: {actions(node)}")
+
+
+def focused_node(window):
+    """(role, name) of the control of a window that has the focus, or None."""
+    for node in descendants(window):
+        if has_state(node, pyatspi.STATE_FOCUSED):
+            return (role(node), name(node))
+    return None
 
 
 def children(node):
@@ -201,13 +217,18 @@ class EventRecorder:
 
     def __init__(self):
         self.events = []
+        # Popup menus are not in the tree; the event that shows one is the only way to it.
+        self.popup_menu = None
         pyatspi.Registry.registerEventListener(self._record, *self.KINDS)
 
     def _record(self, event):
         try:
-            self.events.append((event.type, role(event.source), name(event.source), event.detail1))
+            entry = (event.type, role(event.source), name(event.source), event.detail1)
         except GLib.Error:
-            pass  # the source went away before it could be asked
+            return  # the source went away before it could be asked
+        self.events.append(entry)
+        if entry[:2] == ("object:state-changed:showing", "popup menu"):
+            self.popup_menu = event.source if entry[3] == 1 else None
 
     def clear(self):
         pump(0.1)
