@@ -16,7 +16,7 @@ test_packages=(
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 icoutils locales
     # Installation, the Debian package and the desktop tests (tests/desktop).
     dpkg-dev file lintian desktop-file-utils appstream librsvg2-bin
-    strace dbus at-spi2-core python3-pyatspi python3-pil xdotool
+    strace dbus at-spi2-core python3-pyatspi python3-pil python3-xlib xdotool
 )
 
 case "${1:-}" in
