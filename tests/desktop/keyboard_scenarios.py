@@ -68,13 +68,12 @@ def choose_from_menu(session, window, process, position, title, scale=1):
 
 
 def visit_about_program(session, window, process):
-    """Opens 关于本软件, presses 系统信息 (Tab, Tab, space), and closes the dialog with Esc."""
+    """Opens 关于本软件, presses 系统信息 (Tab, Tab, space), closes the message that the tool is
+    unavailable, and closes the dialog with Esc."""
     dialog = choose_from_menu(session, window, process, 1, ABOUT_PROGRAM)
     session.keys("Tab", "Tab", "space")
-    time.sleep(0.5)
-    for box in session.windows(exactly(PROGRAM_TITLE), pid=process.pid):
-        session.focus(box)  # where the system's information tool is missing, a message says so
-        session.keys("Return")
+    # Without the Windows registry the tool is never found, and a message says so.
+    answer_box(session, process, PROGRAM_TITLE, "Return")
     session.focus(dialog)
     session.keys("Escape")
     wait_until(lambda: not session.windows(exactly(ABOUT_PROGRAM), pid=process.pid), 10,
