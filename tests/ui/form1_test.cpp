@@ -4,6 +4,7 @@
 #include "support/modal.h"
 #include "ui/main/form1.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
@@ -484,6 +485,8 @@ private Q_SLOTS:
         for (const char* name : {"Label1", "Label2", "Label3", "Label4", "Label5"})
             QVERIFY2(w.find(name)->accessibleName().isEmpty(), name); // the live text is read
         QCOMPARE(w.picture1()->accessibleName(), QStringLiteral("无图片"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(w.form.get())->role(), QAccessible::Window);
+        QCOMPARE(w.find("gyabout")->accessibleName(), QStringLiteral("关于..."));
     }
 };
 

@@ -10,6 +10,7 @@
 #include "ui/widgets/smooth_pixmap.h"
 #include "ui/widgets/twips.h"
 
+#include <QAccessibleWidget>
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -25,10 +26,24 @@ namespace ui {
 
 using namespace form1;
 
+namespace {
+
+// A plain top-level QWidget is exposed as a filler; a screen reader should meet a window.
+QAccessibleInterface* mainWindowAccessible(const QString& className, QObject* object) {
+    if (className == QLatin1String("ui::Form1") && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    return nullptr;
+}
+
+} // namespace
+
 Form1::Form1(platform::PlatformServices& services, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
     , m_services(services) {
+    static const bool accessibleAsWindow =
+        (QAccessible::installFactory(mainWindowAccessible), true);
+    Q_UNUSED(accessibleAsWindow);
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(FromUtf8(CaptionPrefix) + FromUtf8(author::QqNumber));
     setWindowIcon(ProgramIcon());
@@ -78,6 +93,7 @@ Form1::~Form1() = default;
 void Form1::buildMenu() {
     m_gyabout = new QMenu(FromUtf8(MenuCaption), this);
     m_gyabout->setObjectName(QStringLiteral("gyabout"));
+    m_gyabout->setAccessibleName(FromUtf8(MenuCaption));
     const auto addItem = [this](const char* name, std::string_view caption, auto handler) {
         QAction* item = m_gyabout->addAction(FromUtf8(caption));
         item->setObjectName(QLatin1String(name));
