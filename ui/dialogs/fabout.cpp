@@ -3,7 +3,7 @@
 
 #include "core/program_info.h"
 #include "sys_info_qt.h"
-#include "ui/widgets/control_spec.h"
+#include "ui/widgets/control_row.h"
 #include "ui/widgets/icons.h"
 #include "ui/widgets/twips.h"
 
@@ -24,13 +24,13 @@ constexpr std::string_view VersionPrefix = "版本 ";
 constexpr std::string_view IconName = "程序图标";
 constexpr int BottomMargin = 4; // pixels below the lowest text
 
-constexpr FontSpec Song105{"宋体", 10.5, false};
-constexpr FontSpec Song12{"宋体", 12, false};
+constexpr FontRequest Song105{"宋体", 10.5, false};
+constexpr FontRequest Song12{"宋体", 12, false};
 constexpr QRgb Black = 0x000000;
 
 // In tab order.
 // clang-format off
-constexpr std::array<ControlSpec, 7> Controls{{
+constexpr std::array<ControlRow, 7> Controls{{
     {.name = "cmdOK", .kind = ControlKind::PushButton, .caption = "确定",
      .left = 3360, .top = 2625, .width = 1020, .height = 345, .font = Song105},
     {.name = "picIcon", .kind = ControlKind::PictureBox, .caption = "",
@@ -74,8 +74,8 @@ FAbout::FAbout(platform::PlatformServices& services, QWidget* parent)
     setObjectName(QStringLiteral("fAbout"));
     setWindowIcon(ProgramIcon());
 
-    for (const ControlSpec& spec : Controls)
-        BuildControl(this, spec);
+    for (const ControlRow& row : Controls)
+        BuildControl(this, row);
 
     m_cmdOK = FindControl<QPushButton>(this, "cmdOK");
     m_cmdSysInfo = FindControl<QPushButton>(this, "cmdSysInfo");

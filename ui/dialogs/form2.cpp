@@ -2,7 +2,7 @@
 #include "form2.h"
 
 #include "ui/author_details.h"
-#include "ui/widgets/control_spec.h"
+#include "ui/widgets/control_row.h"
 #include "ui/widgets/icons.h"
 #include "ui/widgets/twips.h"
 
@@ -26,11 +26,11 @@ constexpr std::string_view QqPrefix = "QQ:";
 constexpr std::string_view EmailPrefix = "E-mail:";
 constexpr std::string_view PageFailed = "无法打开网页：";
 
-constexpr FontSpec Song105{"宋体", 10.5, false};
+constexpr FontRequest Song105{"宋体", 10.5, false};
 
 // In tab order; the contact labels get their text from the author's details.
 // clang-format off
-constexpr std::array<ControlSpec, 5> Controls{{
+constexpr std::array<ControlRow, 5> Controls{{
     {.name = "Label1", .kind = ControlKind::Label,
      .caption = "本人喜欢电脑，热爱电脑技术研究，希望结交喜欢电脑的朋友，能够共同学习，相互补充，相互学习。",
      .left = 360, .top = 360, .width = 3900, .height = 660, .font = Song105,
@@ -60,8 +60,8 @@ Form2::Form2(platform::PlatformServices& services, QWidget* parent)
     setWindowModality(Qt::ApplicationModal);
     resize(PixelSize(ClientWidth, ClientHeight));
 
-    for (const ControlSpec& spec : Controls)
-        BuildControl(this, spec);
+    for (const ControlRow& row : Controls)
+        BuildControl(this, row);
     SetCaption(findChild<QLabel*>(QStringLiteral("Label2")),
                FromUtf8(QqPrefix) + FromUtf8(author::QqNumber));
     SetCaption(findChild<QLabel*>(QStringLiteral("Label3")),

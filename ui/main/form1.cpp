@@ -50,8 +50,8 @@ Form1::Form1(platform::PlatformServices& services, QWidget* parent)
     setFont(DesignFont({"幼圆", 15, false}));
     resize(PixelSize(ClientWidth, ClientHeight));
 
-    for (const ControlSpec& spec : Controls)
-        BuildControl(this, spec, spec.kind == ControlKind::TextBox ? new EntryBox(this) : nullptr);
+    for (const ControlRow& row : Controls)
+        BuildControl(this, row, row.kind == ControlKind::TextBox ? new EntryBox(this) : nullptr);
 
     m_option1 = FindControl<QRadioButton>(this, "Option1");
     m_option2 = FindControl<QRadioButton>(this, "Option2");

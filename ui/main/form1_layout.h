@@ -2,7 +2,7 @@
 // The main window's texts and layout table.
 #pragma once
 
-#include "ui/widgets/control_spec.h"
+#include "ui/widgets/control_row.h"
 
 #include <array>
 #include <string_view>
@@ -31,12 +31,12 @@ inline constexpr std::string_view PlanNotice =
 
 inline constexpr std::string_view NoPictureName = "无图片";
 
-inline constexpr FontSpec Song105{"宋体", 10.5, false};
-inline constexpr FontSpec NewSong18Bold{"新宋体", 18, true};
+inline constexpr FontRequest Song105{"宋体", 10.5, false};
+inline constexpr FontRequest NewSong18Bold{"新宋体", 18, true};
 
 // In tab order; the frame comes before the controls it holds.
 // clang-format off
-inline constexpr std::array<ControlSpec, 12> Controls{{
+inline constexpr std::array<ControlRow, 12> Controls{{
     {.name = "frame1", .kind = ControlKind::Frame, .caption = "查询条件",
      .left = 998, .top = 360, .width = 3855, .height = 975, .font = Song105},
     {.name = "Option1", .kind = ControlKind::OptionButton, .caption = "年龄",

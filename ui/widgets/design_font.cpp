@@ -28,20 +28,20 @@ QString fromUtf8(std::string_view text) {
 
 } // namespace
 
-QFont DesignFont(const FontSpec& spec) {
+QFont DesignFont(const FontRequest& request) {
     QFont font;
-    if (!spec.family.empty()) {
-        QStringList families{fromUtf8(spec.family)};
+    if (!request.family.empty()) {
+        QStringList families{fromUtf8(request.family)};
         for (const Substitute& substitute : Substitutes) {
-            if (substitute.family == spec.family) {
+            if (substitute.family == request.family) {
                 for (const char* alternative : substitute.alternatives)
                     families.append(QString::fromLatin1(alternative));
             }
         }
         font.setFamilies(families);
     }
-    font.setPointSizeF(spec.points);
-    font.setWeight(spec.bold ? QFont::Bold : QFont::Normal);
+    font.setPointSizeF(request.points);
+    font.setWeight(request.bold ? QFont::Bold : QFont::Normal);
     return font;
 }
 

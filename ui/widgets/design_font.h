@@ -7,7 +7,7 @@
 
 namespace ui {
 
-struct FontSpec {
+struct FontRequest {
     std::string_view family; // as the design names it; empty means the platform's font
     double points;
     bool bold;
@@ -15,6 +15,6 @@ struct FontSpec {
 
 // The requested family first, so a system that has it uses it, then the closest faces that
 // Debian ships (Noto CJK, AR PL UKai) for systems that do not.
-[[nodiscard]] QFont DesignFont(const FontSpec& spec);
+[[nodiscard]] QFont DesignFont(const FontRequest& request);
 
 } // namespace ui

@@ -22,12 +22,12 @@ enum class ControlKind { OptionButton, TextBox, PushButton, Label, Frame, Pictur
 // to the caption with its top-left corner kept.
 enum class Sizing { Fixed, Wrap, AutoSize };
 
-struct ControlSpec {
+struct ControlRow {
     std::string_view name;
     ControlKind kind;
     std::string_view caption;
     int left, top, width, height; // twips, relative to the container
-    FontSpec font;
+    FontRequest font;
     std::optional<QRgb> textColour{};
     std::optional<QRgb> backgroundColour{};
     Sizing sizing = Sizing::Fixed;
@@ -35,9 +35,9 @@ struct ControlSpec {
     std::string_view container{}; // object name of the enclosing control; empty for the window
 };
 
-// Creates the control described by `spec` inside `window` (or inside the control named by its
+// Creates the control described by `row` inside `window` (or inside the control named by its
 // container), or dresses `premade` when the window needs its own kind of widget.
-QWidget* BuildControl(QWidget* window, const ControlSpec& spec, QWidget* premade = nullptr);
+QWidget* BuildControl(QWidget* window, const ControlRow& row, QWidget* premade = nullptr);
 
 // Sets a label's caption and, for a self-sizing label, fits the label to it.
 void SetCaption(QLabel* label, const QString& caption);

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "control_spec.h"
+#include "control_row.h"
 
 #include "twips.h"
 
@@ -17,9 +17,9 @@ namespace {
 constexpr const char* SizingProperty = "moltravaSizing";
 constexpr const char* DesignHeightProperty = "moltravaDesignHeight";
 
-QWidget* createControl(QWidget* parent, const ControlSpec& spec) {
-    const QString caption = FromUtf8(spec.caption);
-    switch (spec.kind) {
+QWidget* createControl(QWidget* parent, const ControlRow& row) {
+    const QString caption = FromUtf8(row.caption);
+    switch (row.kind) {
     case ControlKind::OptionButton:
         return new QRadioButton(caption, parent);
     case ControlKind::TextBox:
@@ -41,18 +41,18 @@ QWidget* createControl(QWidget* parent, const ControlSpec& spec) {
     return nullptr;
 }
 
-void applyColours(QWidget* widget, const ControlSpec& spec) {
-    if (!spec.textColour && !spec.backgroundColour)
+void applyColours(QWidget* widget, const ControlRow& row) {
+    if (!row.textColour && !row.backgroundColour)
         return;
     QPalette palette = widget->palette();
-    if (spec.textColour) {
-        const QColor colour = QColor::fromRgb(*spec.textColour);
+    if (row.textColour) {
+        const QColor colour = QColor::fromRgb(*row.textColour);
         palette.setColor(QPalette::WindowText, colour);
         palette.setColor(QPalette::Text, colour);
         palette.setColor(QPalette::ButtonText, colour);
     }
-    if (spec.backgroundColour) {
-        palette.setColor(QPalette::Window, QColor::fromRgb(*spec.backgroundColour));
+    if (row.backgroundColour) {
+        palette.setColor(QPalette::Window, QColor::fromRgb(*row.backgroundColour));
         widget->setAutoFillBackground(true);
     }
     widget->setPalette(palette);
@@ -64,31 +64,31 @@ QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QWidget* BuildControl(QWidget* window, const ControlSpec& spec, QWidget* premade) {
+QWidget* BuildControl(QWidget* window, const ControlRow& row, QWidget* premade) {
     QWidget* parent = window;
-    if (!spec.container.empty())
-        parent = window->findChild<QWidget*>(FromUtf8(spec.container));
+    if (!row.container.empty())
+        parent = window->findChild<QWidget*>(FromUtf8(row.container));
     Q_ASSERT(parent);
 
-    QWidget* widget = premade ? premade : createControl(parent, spec);
+    QWidget* widget = premade ? premade : createControl(parent, row);
     if (premade)
         premade->setParent(parent);
-    widget->setObjectName(FromUtf8(spec.name));
-    widget->setGeometry(PixelRect(spec.left, spec.top, spec.width, spec.height));
-    if (!spec.font.family.empty())
-        widget->setFont(DesignFont(spec.font));
-    applyColours(widget, spec);
-    if (!spec.toolTip.empty())
-        widget->setToolTip(FromUtf8(spec.toolTip));
+    widget->setObjectName(FromUtf8(row.name));
+    widget->setGeometry(PixelRect(row.left, row.top, row.width, row.height));
+    if (!row.font.family.empty())
+        widget->setFont(DesignFont(row.font));
+    applyColours(widget, row);
+    if (!row.toolTip.empty())
+        widget->setToolTip(FromUtf8(row.toolTip));
 
     if (auto* label = qobject_cast<QLabel*>(widget)) {
-        label->setProperty(SizingProperty, static_cast<int>(spec.sizing));
-        label->setProperty(DesignHeightProperty, Pixels(spec.height));
-        label->setWordWrap(spec.sizing == Sizing::Wrap);
+        label->setProperty(SizingProperty, static_cast<int>(row.sizing));
+        label->setProperty(DesignHeightProperty, Pixels(row.height));
+        label->setWordWrap(row.sizing == Sizing::Wrap);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setTextFormat(Qt::PlainText);
-        if (spec.kind == ControlKind::Label)
-            SetCaption(label, FromUtf8(spec.caption));
+        if (row.kind == ControlKind::Label)
+            SetCaption(label, FromUtf8(row.caption));
     }
     return widget;
 }
