@@ -8,7 +8,7 @@
 namespace ui {
 
 struct FontRequest {
-    std::string_view family; // as the design names it; empty means the platform's font
+    std::string_view family; // as the layout table names it; empty means the platform's font
     double points;
     bool bold;
 };
