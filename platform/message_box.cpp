@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "message_box.h"
 
+#include "utf8_text.h"
+
 #include "core/program_info.h"
 
 #include <QEvent>
@@ -39,9 +41,7 @@ protected:
 int ShowMessage(QWidget* owner, const QString& text, MessageStyle style, const QString& title) {
     QMessageBox box(owner);
     box.setObjectName(QStringLiteral("MessageBox"));
-    box.setWindowTitle(title.isEmpty()
-                           ? QString::fromUtf8(core::ProgramTitle.data(), core::ProgramTitle.size())
-                           : title);
+    box.setWindowTitle(title.isEmpty() ? FromUtf8(core::ProgramTitle) : title);
     box.setText(text);
     box.setTextFormat(Qt::PlainText);
 

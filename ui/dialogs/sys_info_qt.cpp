@@ -2,15 +2,12 @@
 #include "sys_info_qt.h"
 
 #include "platform/platform_services.h"
+#include "platform/utf8_text.h"
 
 #include <QString>
 
 namespace ui {
 namespace {
-
-[[nodiscard]] QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 class ServicesEnvironment final : public SysInfoEnvironment {
 public:
@@ -19,18 +16,19 @@ public:
         , m_owner(owner) {}
 
     bool fileExists(std::string_view pattern) override {
-        return m_services.fileExists(fromUtf8(pattern));
+        return m_services.fileExists(platform::FromUtf8(pattern));
     }
 
     std::string launchCommand(std::string_view commandLine, int windowStyle) override {
         return m_services
-            .launchCommand(fromUtf8(commandLine), static_cast<platform::WindowStyle>(windowStyle))
+            .launchCommand(platform::FromUtf8(commandLine),
+                           static_cast<platform::WindowStyle>(windowStyle))
             .toStdString();
     }
 
     void showMessage(std::string_view text, int style) override {
         // An OK box has only one answer.
-        (void)m_services.showMessage(m_owner, fromUtf8(text),
+        (void)m_services.showMessage(m_owner, platform::FromUtf8(text),
                                      static_cast<platform::MessageStyle>(style));
     }
 

@@ -42,14 +42,9 @@ bool isNavigationKey(int key) {
     }
 }
 
-} // namespace
-
-EntryBox::EntryBox(QWidget* parent)
-    : QLineEdit(parent) {
-    setValidator(new AsciiDigitsValidator(this));
-}
-
-bool EntryBox::admitsKey(const QKeyEvent& event) {
+// True when typing this key may change the text: digits, backspace, and keys that only move
+// the cursor or select.
+bool admitsKey(const QKeyEvent& event) {
     const int key = event.key();
     const bool control = event.modifiers().testFlag(Qt::ControlModifier);
     if (key == Qt::Key_Backspace)
@@ -61,6 +56,13 @@ bool EntryBox::admitsKey(const QKeyEvent& event) {
     if (key >= Qt::Key_0 && key <= Qt::Key_9 && !event.text().isEmpty())
         return event.text().at(0) >= u'0' && event.text().at(0) <= u'9';
     return false;
+}
+
+} // namespace
+
+EntryBox::EntryBox(QWidget* parent)
+    : QLineEdit(parent) {
+    setValidator(new AsciiDigitsValidator(this));
 }
 
 void EntryBox::keyPressEvent(QKeyEvent* event) {

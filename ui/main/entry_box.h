@@ -14,10 +14,6 @@ class EntryBox final : public QLineEdit {
 public:
     explicit EntryBox(QWidget* parent = nullptr);
 
-    // True when typing this key may change the text: digits, backspace, and keys that only
-    // move the cursor or select.
-    [[nodiscard]] static bool admitsKey(const QKeyEvent& event);
-
 Q_SIGNALS:
     void focusEnteredFromForm();
 

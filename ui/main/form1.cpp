@@ -54,7 +54,6 @@ Form1::Form1(platform::PlatformServices& services, QWidget* parent)
         BuildControl(this, row, row.kind == ControlKind::TextBox ? new EntryBox(this) : nullptr);
 
     m_option1 = FindControl<QRadioButton>(this, "Option1");
-    m_option2 = FindControl<QRadioButton>(this, "Option2");
     m_text1 = FindControl<EntryBox>(this, "Text1");
     m_command1 = FindControl<QPushButton>(this, "Command1");
     m_command2 = FindControl<QPushButton>(this, "Command2");
@@ -71,7 +70,8 @@ Form1::Form1(platform::PlatformServices& services, QWidget* parent)
 
     m_modes = new QButtonGroup(this);
     m_modes->addButton(m_option1, static_cast<int>(core::QueryMode::Age));
-    m_modes->addButton(m_option2, static_cast<int>(core::QueryMode::BirthYear));
+    m_modes->addButton(FindControl<QRadioButton>(this, "Option2"),
+                       static_cast<int>(core::QueryMode::BirthYear));
     connect(m_modes, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
         if (checked)
             SelectMode(static_cast<core::QueryMode>(id));

@@ -53,7 +53,6 @@ private:
 
     platform::PlatformServices& m_services;
     QRadioButton* m_option1 = nullptr;
-    QRadioButton* m_option2 = nullptr;
     EntryBox* m_text1 = nullptr;
     QPushButton* m_command1 = nullptr;
     QPushButton* m_command2 = nullptr;

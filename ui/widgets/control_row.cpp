@@ -60,10 +60,6 @@ void applyColours(QWidget* widget, const ControlRow& row) {
 
 } // namespace
 
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QWidget* BuildControl(QWidget* window, const ControlRow& row, QWidget* premade) {
     QWidget* parent = window;
     if (!row.container.empty())

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "design_font.h"
+#include "platform/utf8_text.h"
 
 #include <QRgb>
 #include <QWidget>
@@ -42,7 +43,7 @@ QWidget* BuildControl(QWidget* window, const ControlRow& row, QWidget* premade =
 // Sets a label's caption and, for a self-sizing label, fits the label to it.
 void SetCaption(QLabel* label, const QString& caption);
 
-[[nodiscard]] QString FromUtf8(std::string_view text);
+using platform::FromUtf8;
 
 // A control that the window's table created, by its name.
 template <typename T> [[nodiscard]] T* FindControl(const QWidget* window, const char* name) {

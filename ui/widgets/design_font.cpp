@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "design_font.h"
 
+#include "platform/utf8_text.h"
+
 #include <QStringList>
 
 #include <array>
@@ -22,16 +24,12 @@ constexpr std::array<Substitute, 5> Substitutes{{
     {"方正水柱简体", {"FZShuiZhu-M08S", "AR PL UKai CN"}},
 }};
 
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 } // namespace
 
 QFont DesignFont(const FontRequest& request) {
     QFont font;
     if (!request.family.empty()) {
-        QStringList families{fromUtf8(request.family)};
+        QStringList families{platform::FromUtf8(request.family)};
         for (const Substitute& substitute : Substitutes) {
             if (substitute.family == request.family) {
                 for (const char* alternative : substitute.alternatives)
