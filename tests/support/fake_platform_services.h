@@ -12,7 +12,6 @@
 
 #include <deque>
 #include <functional>
-#include <set>
 #include <utility>
 #include <vector>
 
@@ -49,7 +48,7 @@ public:
 
     QString launchCommand(const QString& commandLine, platform::WindowStyle style) override {
         launches.emplace_back(commandLine, style);
-        return launchError;
+        return {};
     }
 
     QString openWebPage(const QUrl& address) override {
@@ -57,10 +56,7 @@ public:
         return webPageError;
     }
 
-    bool fileExists(const QString& pattern) override {
-        filesProbed.push_back(pattern);
-        return existingFiles.count(pattern) > 0;
-    }
+    bool fileExists(const QString& /*pattern*/) override { return false; }
 
     int currentYear() override { return year; }
 
@@ -71,11 +67,8 @@ public:
     std::function<void(const Message&)> whileMessageShows;
     std::vector<QString> picturesLoaded;
     std::vector<std::pair<QString, platform::WindowStyle>> launches;
-    QString launchError;
     std::vector<QUrl> webPages;
     QString webPageError;
-    std::set<QString> existingFiles;
-    std::vector<QString> filesProbed;
     int year = 2026;
     int endProgramCalls = 0;
 };
