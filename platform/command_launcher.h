@@ -1,18 +1,15 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QString>
+#include "platform_services.h"
+
+#include <string>
+#include <string_view>
 
 namespace platform {
 
-// How the started program's window first appears, with the values Windows gives them.
-enum class WindowStyle {
-    NormalFocus = 1,
-    MinimizedFocus = 2,
-};
-
-// Starts a program from a whole command line and returns at once without waiting for it.
-// Returns an empty text on success, otherwise why it could not be started.
-[[nodiscard]] QString LaunchCommand(const QString& commandLine, WindowStyle style);
+// Starts a program from a whole command line (UTF-8) and returns at once without waiting for
+// it. Returns an empty text on success, otherwise why it could not be started.
+[[nodiscard]] std::string LaunchCommand(std::string_view commandLine, WindowStyle style);
 
 } // namespace platform

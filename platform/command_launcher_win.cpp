@@ -5,8 +5,8 @@
 namespace platform {
 
 // The line goes to Windows whole, as Windows splits it itself.
-QString LaunchCommand(const QString& commandLine, WindowStyle style) {
-    return QString::fromStdString(StartProcess(commandLine.toStdString(), static_cast<int>(style)));
+std::string LaunchCommand(std::string_view commandLine, WindowStyle style) {
+    return StartProcess(commandLine, static_cast<int>(style));
 }
 
 } // namespace platform

@@ -13,4 +13,8 @@ std::string ProgramCommandLine(std::string_view path) {
     return '"' + std::string(path) + '"';
 }
 
+std::string CommandLineWithArgument(std::string_view program, std::string_view argument) {
+    return ProgramCommandLine(program) + " \"" + std::string(argument) + '"';
+}
+
 } // namespace platform

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// Plain C++ so that it builds for Windows without Qt.
+// Command lines as Windows splits them. Plain C++ so that it builds for Windows without Qt.
 #pragma once
 
 #include <string>
@@ -12,5 +12,10 @@ namespace platform {
 // registry already holds in quotes is taken as it is meant. Empty when no command line can name
 // the program: the path is empty, or holds a quote, which no Windows file name can.
 [[nodiscard]] std::string ProgramCommandLine(std::string_view path);
+
+// The command line that starts `program` with one argument, quoted whole so that spaces do not
+// split it. The argument must hold no quote, as a percent-encoded web address holds none.
+[[nodiscard]] std::string CommandLineWithArgument(std::string_view program,
+                                                  std::string_view argument);
 
 } // namespace platform

@@ -38,7 +38,7 @@ protected:
 
 } // namespace
 
-int ShowMessage(QWidget* owner, const QString& text, MessageStyle style, const QString& title) {
+Answer ShowMessage(QWidget* owner, const QString& text, MessageStyle style, const QString& title) {
     QMessageBox box(owner);
     box.setObjectName(QStringLiteral("MessageBox"));
     box.setWindowTitle(title.isEmpty() ? FromUtf8(core::ProgramTitle) : title);
@@ -55,7 +55,7 @@ int ShowMessage(QWidget* owner, const QString& text, MessageStyle style, const Q
         box.setWindowFlag(Qt::WindowCloseButtonHint, false);
         box.installEventFilter(new NoCancel(&box));
         box.exec();
-        return box.clickedButton() == yes ? AnswerYes : AnswerNo;
+        return box.clickedButton() == yes ? Answer::Yes : Answer::No;
     }
 
     box.setIcon(style == MessageStyle::OkStop ? QMessageBox::Critical : QMessageBox::NoIcon);
@@ -64,7 +64,7 @@ int ShowMessage(QWidget* owner, const QString& text, MessageStyle style, const Q
     box.setDefaultButton(ok);
     box.setEscapeButton(ok);
     box.exec();
-    return AnswerOk;
+    return Answer::Ok;
 }
 
 } // namespace platform

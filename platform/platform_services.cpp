@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "platform_services.h"
 
-#include "current_year.h"
+#include "command_launcher.h"
 #include "file_probe.h"
+#include "message_box.h"
+#include "registry.h"
+#include "utf8_text.h"
 #include "web_page.h"
 
-#include <QCoreApplication>
-#include <QUrl>
+#include <QApplication>
+#include <QDate>
 
 namespace platform {
 
@@ -15,29 +18,33 @@ RealPlatformServices& RealPlatformServices::instance() {
     return services;
 }
 
-int RealPlatformServices::showMessage(QWidget* owner, const QString& text, MessageStyle style,
-                                      const QString& title) {
-    return ShowMessage(owner, text, style, title);
+// The box belongs to the window the user acted in: an open dialog, else the active window.
+Answer RealPlatformServices::showMessage(std::string_view text, MessageStyle style,
+                                         std::string_view title) {
+    QWidget* owner = QApplication::activeModalWidget();
+    return ShowMessage(owner ? owner : QApplication::activeWindow(), FromUtf8(text), style,
+                       FromUtf8(title));
 }
 
-LoadedPicture RealPlatformServices::loadPictureFile(const QString& path) {
-    return LoadPictureFile(path);
-}
-
-QString RealPlatformServices::launchCommand(const QString& commandLine, WindowStyle style) {
+std::string RealPlatformServices::launchCommand(std::string_view commandLine, WindowStyle style) {
     return LaunchCommand(commandLine, style);
 }
 
-QString RealPlatformServices::openWebPage(const QUrl& address) {
+std::string RealPlatformServices::openWebPage(std::string_view address) {
     return OpenWebPage(address);
 }
 
-bool RealPlatformServices::fileExists(const QString& pattern) {
-    return FileExists(pattern.toStdString());
+bool RealPlatformServices::fileExists(std::string_view pattern) {
+    return FileExists(pattern);
+}
+
+bool RealPlatformServices::getKeyValue(std::uint32_t keyRoot, std::string_view keyName,
+                                       std::string_view subKeyRef, std::string& keyVal) {
+    return GetKeyValue(keyRoot, keyName, subKeyRef, keyVal);
 }
 
 int RealPlatformServices::currentYear() {
-    return CurrentYear();
+    return QDate::currentDate().year();
 }
 
 // QCoreApplication::quit() would first ask every window to close, and so ask the close

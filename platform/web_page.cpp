@@ -2,21 +2,25 @@
 #include "web_page.h"
 
 #include "command_launcher.h"
+#include "command_line.h"
+#include "utf8_text.h"
 
 #include <QDesktopServices>
 #include <QUrl>
 
 namespace platform {
 
-QString OpenWebPage(const QUrl& address) {
-    if (!address.isValid())
-        return QStringLiteral("无效的网址");
+std::string OpenWebPage(std::string_view address) {
+    const QUrl url(FromUtf8(address));
+    if (!url.isValid())
+        return "无效的网址";
 #ifdef Q_OS_WIN
-    return LaunchCommand(QStringLiteral("explorer.exe ") + address.toString(),
+    const std::string encoded = url.toString(QUrl::FullyEncoded).toStdString();
+    return LaunchCommand(CommandLineWithArgument("explorer.exe", encoded),
                          WindowStyle::MinimizedFocus);
 #else
-    if (!QDesktopServices::openUrl(address))
-        return QStringLiteral("没有可以打开网页的程序");
+    if (!QDesktopServices::openUrl(url))
+        return "没有可以打开网页的程序";
     return {};
 #endif
 }

@@ -1,96 +1,66 @@
 // SPDX-License-Identifier: MIT
-// The real message boxes, answered from the test with real key and mouse events.
-#include "platform/message_box.h"
+// The real message boxes, answered with real key and mouse events.
+#include "platform/platform_services.h"
 #include "support/modal.h"
 
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTest>
 
-using namespace platform;
-using testing_support::WhenModalShows;
+using platform::Answer;
+using platform::MessageStyle;
 
 class MessageBoxTest : public QObject {
     Q_OBJECT
 
-private Q_SLOTS:
-    void cleanup() { testing_support::CloseLeftoverModals(); }
-
-    void okBoxesCarryTheirIconAndTheProgramTitle_data() {
-        QTest::addColumn<int>("style");
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<int>("icon");
-        QTest::addColumn<int>("key");
-        QTest::newRow("plain, default title, Enter")
-            << 0 << QString() << int(QMessageBox::NoIcon) << int(Qt::Key_Return);
-        QTest::newRow("stop, own title, Esc")
-            << 16 << QStringLiteral("请重输") << int(QMessageBox::Critical) << int(Qt::Key_Escape);
-    }
-    void okBoxesCarryTheirIconAndTheProgramTitle() {
-        QFETCH(int, style);
-        QFETCH(QString, title);
-        QFETCH(int, icon);
-        QFETCH(int, key);
-        QString seenTitle, seenText, seenButton;
-        int seenIcon = -1;
+    // Shows a box, lets `act` answer it, and returns the answer and what the box showed.
+    static QString show(MessageStyle style, const char* title,
+                        std::function<void(QMessageBox*)> act) {
+        QString seen;
         WhenModalShows([&](QWidget* modal) {
             auto* box = qobject_cast<QMessageBox*>(modal);
-            QVERIFY(box);
-            seenTitle = box->windowTitle();
-            seenText = box->text();
-            seenIcon = box->icon();
-            seenButton = box->buttons().value(0)->text();
-            QTest::keyClick(box, Qt::Key(key));
+            seen = box->windowTitle() + '|' + box->text() + '|' + QString::number(box->icon());
+            for (QAbstractButton* button : box->buttons())
+                seen += '|' + button->text();
+            act(box);
         });
-        const int answer = ShowMessage(nullptr, QStringLiteral("请输入数字！"),
-                                       static_cast<MessageStyle>(style), title);
-        QCOMPARE(answer, AnswerOk);
-        QCOMPARE(seenTitle, title.isEmpty() ? QStringLiteral("Moltrava V1.2") : title);
-        QCOMPARE(seenText, QStringLiteral("请输入数字！"));
-        QCOMPARE(seenIcon, icon);
-        QCOMPARE(seenButton, QStringLiteral("确定"));
+        const Answer answer =
+            platform::RealPlatformServices::instance().showMessage("请输入数字！", style, title);
+        return seen + '=' + QString::number(int(answer));
     }
 
+private Q_SLOTS:
+    void cleanup() { CloseLeftoverModals(); }
+
+    void okBoxesCarryTheirIconAndTitleAndCloseWithEnterOrEsc() {
+        const auto press = [](int key) {
+            return [key](QMessageBox* box) { QTest::keyClick(box, Qt::Key(key)); };
+        };
+        QCOMPARE(show(MessageStyle::Ok, "", press(Qt::Key_Return)),
+                 "Moltrava V1.2|请输入数字！|0|确定=0");
+        QCOMPARE(show(MessageStyle::OkStop, "请重输", press(Qt::Key_Escape)),
+                 "请重输|请输入数字！|3|确定=0");
+    }
+
+    // Enter answers the first button, Yes; Esc and the close box do nothing.
     void theQuestionIsAnsweredOnlyByYesOrNo_data() {
         QTest::addColumn<QList<int>>("keys");
-        QTest::addColumn<int>("expected");
-        QTest::newRow("Enter answers the first button") << QList<int>{Qt::Key_Return} << AnswerYes;
-        QTest::newRow("Y") << QList<int>{Qt::Key_Y} << AnswerYes;
-        QTest::newRow("N") << QList<int>{Qt::Key_N} << AnswerNo;
-        QTest::newRow("Esc does nothing") << QList<int>{Qt::Key_Escape, Qt::Key_N} << AnswerNo;
+        QTest::addColumn<int>("answer");
+        QTest::newRow("Enter") << QList<int>{Qt::Key_Return} << int(Answer::Yes);
+        QTest::newRow("Y") << QList<int>{Qt::Key_Y} << int(Answer::Yes);
+        QTest::newRow("Esc does nothing, Y") << QList<int>{Qt::Key_Escape, Qt::Key_Y} << int(Answer::Yes);
+        QTest::newRow("click No") << QList<int>{} << int(Answer::No);
     }
     void theQuestionIsAnsweredOnlyByYesOrNo() {
         QFETCH(QList<int>, keys);
-        QFETCH(int, expected);
-        bool stillOpenAfterEveryKey = true;
-        QStringList buttons;
-        WhenModalShows([&](QWidget* modal) {
-            auto* box = qobject_cast<QMessageBox*>(modal);
-            for (QAbstractButton* button : box->buttons())
-                buttons << button->text();
-            QCOMPARE(box->icon(), QMessageBox::Warning);
-            QVERIFY(!box->close()); // the close box is refused too
-            for (int i = 0; i < keys.size(); ++i) {
-                if (i > 0)
-                    stillOpenAfterEveryKey &= box->isVisible();
-                QTest::keyClick(box, Qt::Key(keys[i]));
-            }
+        QFETCH(int, answer);
+        const QString seen = show(MessageStyle::YesNoExclamation, "退出", [&](QMessageBox* box) {
+            QVERIFY(!box->close());
+            for (const int key : keys)
+                QTest::keyClick(box, Qt::Key(key));
+            if (keys.isEmpty())
+                QTest::mouseClick(box->button(QMessageBox::No), Qt::LeftButton);
         });
-        const int answer = ShowMessage(nullptr, QStringLiteral("真的要退出吗？"),
-                                       MessageStyle::YesNoExclamation, QStringLiteral("退出"));
-        QCOMPARE(answer, expected);
-        QVERIFY(stillOpenAfterEveryKey);
-        buttons.sort();
-        QCOMPARE(buttons, (QStringList{QStringLiteral("否(&N)"), QStringLiteral("是(&Y)")}));
-    }
-
-    void clickingNoAnswersNo() {
-        WhenModalShows([](QWidget* modal) {
-            auto* box = qobject_cast<QMessageBox*>(modal);
-            QTest::mouseClick(box->button(QMessageBox::No), Qt::LeftButton);
-        });
-        QCOMPARE(ShowMessage(nullptr, QStringLiteral("?"), MessageStyle::YesNoExclamation),
-                 AnswerNo);
+        QCOMPARE(seen, "退出|请输入数字！|2|是(&Y)|否(&N)=" + QString::number(answer));
     }
 };
 

@@ -1,44 +1,34 @@
 // SPDX-License-Identifier: MIT
-// Answers a real modal window from inside the test: `act` runs once the window is up, and the
-// window is closed after it in any case.
+// Answers a real modal window from inside a Qt test: `act` runs once the window is up (waiting
+// at most 30 s for it), and the window is closed after it in any case.
 #pragma once
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QDialog>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
-#include <QWidget>
 
 #include <functional>
 
-namespace testing_support {
-
-inline void WhenModalShows(std::function<void(QWidget*)> act, int attempts = 300) {
+inline void WhenModalShows(std::function<void(QWidget*)> act) {
     auto* timer = new QTimer(qApp);
-    timer->setInterval(10);
-    const auto poll = [timer, act = std::move(act), attempts]() mutable {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || !modal->isVisible()) {
-            if (--attempts <= 0)
-                timer->deleteLater();
+    const QDeadlineTimer deadline(30000);
+    QObject::connect(timer, &QTimer::timeout, timer, [=] {
+        const QPointer<QWidget> modal = QApplication::activeModalWidget();
+        if ((!modal || !modal->isVisible()) && !deadline.hasExpired())
             return;
-        }
-        timer->stop();
         timer->deleteLater();
-        const QPointer<QWidget> shown = modal;
+        timer->stop();
+        if (!modal)
+            return;
         act(modal);
-        // A failed check returns early from `act`; never leave the test waiting on a modal.
-        // (A mnemonic presses its button after a short animation, so give it that time.)
-        if (shown && !QTest::qWaitFor([&] { return !shown || !shown->isVisible(); }, 1000)) {
-            if (auto* dialog = qobject_cast<QDialog*>(modal))
-                dialog->reject();
-            else
-                modal->hide();
-        }
-    };
-    QObject::connect(timer, &QTimer::timeout, timer, poll);
-    timer->start();
+        // A failed check returns early from `act`: never leave the test waiting on the window.
+        if (modal && !QTest::qWaitFor([&] { return !modal || !modal->isVisible(); }, 30000))
+            modal->hide();
+    });
+    timer->start(10);
 }
 
 // Closes whatever modal window a failed test left behind.
@@ -49,5 +39,3 @@ inline void CloseLeftoverModals() {
         QApplication::processEvents();
     }
 }
-
-} // namespace testing_support

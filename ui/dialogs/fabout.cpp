@@ -2,9 +2,11 @@
 #include "fabout.h"
 
 #include "core/program_info.h"
-#include "sys_info_qt.h"
+#include "sys_info.h"
 #include "ui/widgets/control_row.h"
 #include "ui/widgets/icons.h"
+#include "ui/widgets/picture_box.h"
+#include "ui/widgets/placement.h"
 #include "ui/widgets/twips.h"
 
 #include <QLabel>
@@ -24,7 +26,6 @@ constexpr std::string_view VersionPrefix = "版本 ";
 constexpr std::string_view IconName = "程序图标";
 constexpr int BottomMargin = 4; // pixels below the lowest text
 
-constexpr FontRequest Song105{"宋体", 10.5, false};
 constexpr FontRequest Song12{"宋体", 12, false};
 constexpr QRgb Black = 0x000000;
 
@@ -79,22 +80,19 @@ FAbout::FAbout(platform::PlatformServices& services, QWidget* parent)
 
     m_cmdOK = FindControl<QPushButton>(this, "cmdOK");
     m_cmdSysInfo = FindControl<QPushButton>(this, "cmdSysInfo");
-    m_lblTitle = FindControl<QLabel>(this, "lblTitle");
-    m_lblVersion = FindControl<QLabel>(this, "lblVersion");
+    m_lblTitle = FindControl<DesignLabel>(this, "lblTitle");
+    m_lblVersion = FindControl<DesignLabel>(this, "lblVersion");
 
     auto* picIcon = FindControl<QLabel>(this, "picIcon");
     picIcon->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
-    const QPixmap icon = ProgramIcon().pixmap(QSize(32, 32), picIcon->devicePixelRatioF());
-    picIcon->setPixmap(icon);
-    picIcon->resize(icon.deviceIndependentSize().toSize() +
-                    QSize(2 * picIcon->frameWidth(), 2 * picIcon->frameWidth()));
+    ShowInPictureBox(picIcon, ProgramIcon().pixmap(QSize(32, 32), picIcon->devicePixelRatioF()));
     picIcon->setFocusPolicy(Qt::TabFocus);
     picIcon->setAccessibleName(FromUtf8(IconName));
 
     // Enter and Esc both press 确定, except that Enter presses 系统信息 while it has the focus.
     m_cmdOK->setDefault(true);
     connect(m_cmdOK, &QPushButton::clicked, this, &QDialog::accept);
-    connect(m_cmdSysInfo, &QPushButton::clicked, this, [this] { StartSysInfo(m_services, this); });
+    connect(m_cmdSysInfo, &QPushButton::clicked, this, [this] { StartSysInfo(m_services); });
 
     Load();
     m_cmdOK->setFocus(Qt::OtherFocusReason);
@@ -104,17 +102,18 @@ FAbout::FAbout(platform::PlatformServices& services, QWidget* parent)
     const QSize design = PixelSize(ClientWidth, ClientHeight);
     const int textBottom = FindControl<QLabel>(this, "lblDisclaimer")->geometry().bottom() + 1;
     setFixedSize(design.width(), std::max(design.height(), textBottom + BottomMargin));
+    if (parent)
+        CentreIn(this, parent->geometry());
 }
 
 void FAbout::Load() {
     const QString title = FromUtf8(core::ProgramTitle);
     setWindowTitle(FromUtf8(CaptionPrefix) + title);
     const core::Version version = core::ProgramVersion;
-    SetCaption(
-        m_lblVersion,
+    m_lblVersion->setText(
         FromUtf8(VersionPrefix) +
-            QStringLiteral("%1.%2.%3").arg(version.major).arg(version.minor).arg(version.revision));
-    SetCaption(m_lblTitle, title);
+        QStringLiteral("%1.%2.%3").arg(version.major).arg(version.minor).arg(version.revision));
+    m_lblTitle->setText(title);
 }
 
 void FAbout::paintEvent(QPaintEvent* event) {

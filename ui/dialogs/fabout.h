@@ -5,10 +5,11 @@
 
 #include <QDialog>
 
-class QLabel;
 class QPushButton;
 
 namespace ui {
+
+class DesignLabel;
 
 // The about-program dialog: the program's title, version and description.
 class FAbout final : public QDialog {
@@ -25,8 +26,8 @@ private:
     void Load();
 
     platform::PlatformServices& m_services;
-    QLabel* m_lblTitle = nullptr;
-    QLabel* m_lblVersion = nullptr;
+    DesignLabel* m_lblTitle = nullptr;
+    DesignLabel* m_lblVersion = nullptr;
     QPushButton* m_cmdOK = nullptr;
     QPushButton* m_cmdSysInfo = nullptr;
 };

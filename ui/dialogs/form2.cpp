@@ -4,15 +4,11 @@
 #include "ui/author_details.h"
 #include "ui/widgets/control_row.h"
 #include "ui/widgets/icons.h"
+#include "ui/widgets/placement.h"
 #include "ui/widgets/twips.h"
 
-#include <QGuiApplication>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QPushButton>
-#include <QScreen>
-#include <QStyle>
-#include <QUrl>
 
 #include <array>
 
@@ -25,8 +21,6 @@ constexpr int ClientHeight = 3090;
 constexpr std::string_view QqPrefix = "QQ:";
 constexpr std::string_view EmailPrefix = "E-mail:";
 constexpr std::string_view PageFailed = "无法打开网页：";
-
-constexpr FontRequest Song105{"宋体", 10.5, false};
 
 // In tab order; the contact labels get their text from the author's details.
 // clang-format off
@@ -62,29 +56,25 @@ Form2::Form2(platform::PlatformServices& services, QWidget* parent)
 
     for (const ControlRow& row : Controls)
         BuildControl(this, row);
-    SetCaption(findChild<QLabel*>(QStringLiteral("Label2")),
-               FromUtf8(QqPrefix) + FromUtf8(author::QqNumber));
-    SetCaption(findChild<QLabel*>(QStringLiteral("Label3")),
-               FromUtf8(EmailPrefix) + FromUtf8(author::Email));
+    FindControl<DesignLabel>(this, "Label2")->setText(FromUtf8(QqPrefix) +
+                                                      FromUtf8(author::QqNumber));
+    FindControl<DesignLabel>(this, "Label3")->setText(FromUtf8(EmailPrefix) +
+                                                      FromUtf8(author::Email));
 
-    auto* blog = findChild<QPushButton*>(QStringLiteral("Command2"));
-    auto* home = findChild<QPushButton*>(QStringLiteral("Command1"));
+    auto* blog = FindControl<QPushButton>(this, "Command2");
+    auto* home = FindControl<QPushButton>(this, "Command1");
     connect(home, &QPushButton::clicked, this, [this] { openPage(author::HomePage); });
     connect(blog, &QPushButton::clicked, this, [this] { openPage(author::BlogPage); });
     // Neither button is the default; Enter presses whichever has the focus.
     blog->setFocus(Qt::OtherFocusReason);
-
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
-                                        screen->availableGeometry()));
+    CentreOnScreen(this);
 }
 
 void Form2::openPage(std::string_view address) {
-    const QString url = FromUtf8(address);
-    const QString error = m_services.openWebPage(QUrl(url));
-    if (!error.isEmpty()) {
-        (void)m_services.showMessage(this, FromUtf8(PageFailed) + url + u'\n' + error,
-                                     platform::MessageStyle::OkStop);
+    const std::string error = m_services.openWebPage(address);
+    if (!error.empty()) {
+        m_services.showMessage(std::string(PageFailed) + std::string(address) + '\n' + error,
+                               platform::MessageStyle::OkStop, {});
     }
 }
 

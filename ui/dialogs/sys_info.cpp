@@ -2,41 +2,44 @@
 #include "sys_info.h"
 
 #include "platform/command_line.h"
+#include "platform/registry.h"
+
+#include <string>
 
 namespace ui {
 namespace {
 
+using platform::PlatformServices;
+
 // The path is started as one program, however many spaces it holds.
-[[nodiscard]] bool launchTool(SysInfoEnvironment& environment, std::string_view path) {
+[[nodiscard]] bool launchTool(PlatformServices& services, std::string_view path) {
     const std::string commandLine = platform::ProgramCommandLine(path);
     return !commandLine.empty() &&
-           environment.launchCommand(commandLine, SysInfoWindowStyle).empty();
+           services.launchCommand(commandLine, platform::WindowStyle::NormalFocus).empty();
 }
 
 // The full path is tried first; the folder only when there is none.
-[[nodiscard]] bool findAndLaunchTool(SysInfoEnvironment& environment, const Registry& registry,
-                                     std::uint32_t keyRoot) {
+[[nodiscard]] bool findAndLaunchTool(PlatformServices& services) {
     std::string path;
-    if (registry.getKeyValue(keyRoot, ToolPathKey, ToolPathValue, path))
-        return launchTool(environment, path);
-    if (!registry.getKeyValue(keyRoot, ToolFolderKey, ToolFolderValue, path))
+    if (services.getKeyValue(platform::HkeyLocalMachine, ToolPathKey, ToolPathValue, path))
+        return launchTool(services, path);
+    if (!services.getKeyValue(platform::HkeyLocalMachine, ToolFolderKey, ToolFolderValue, path))
         return false;
     const std::string tool = path + std::string(ToolFileName);
-    return environment.fileExists(tool) && launchTool(environment, tool);
+    return services.fileExists(tool) && launchTool(services, tool);
 }
 
 } // namespace
 
-void StartSysInfo(SysInfoEnvironment& environment, const Registry& registry,
-                  std::uint32_t keyRoot) {
+void StartSysInfo(PlatformServices& services) {
     bool started = false;
     try {
-        started = findAndLaunchTool(environment, registry, keyRoot);
+        started = findAndLaunchTool(services);
     } catch (...) {
         // Whatever failed on the way to the tool, the user only needs to know it is unavailable.
     }
     if (!started)
-        environment.showMessage(SysInfoUnavailableMessage, SysInfoMessageStyle);
+        services.showMessage(SysInfoUnavailableMessage, platform::MessageStyle::Ok, {});
 }
 
 } // namespace ui

@@ -2,23 +2,32 @@
 #include "entry_box.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
 #include <QValidator>
+
+#include <algorithm>
 
 namespace ui {
 namespace {
 
-// Paste and drag and drop go through the validator: text holding anything but ASCII digits
-// is turned away whole.
+bool isAsciiDigits(const QString& text) {
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
+bool clipboardHoldsDigits(QClipboard::Mode mode) {
+    return isAsciiDigits(QGuiApplication::clipboard()->text(mode));
+}
+
+// What reaches the text in any other way (an input method, say) is checked as well.
 class AsciiDigitsValidator final : public QValidator {
 public:
     using QValidator::QValidator;
 
     State validate(QString& input, int& /*position*/) const override {
-        for (const QChar c : input)
-            if (c < u'0' || c > u'9')
-                return Invalid;
-        return Acceptable;
+        return isAsciiDigits(input) ? Acceptable : Invalid;
     }
 };
 
@@ -77,7 +86,9 @@ void EntryBox::keyPressEvent(QKeyEvent* event) {
     default:
         break;
     }
-    if (admitsKey(*event)) {
+    const bool pastes = event->matches(QKeySequence::Paste) &&
+                        !event->modifiers().testFlag(Qt::ControlModifier);
+    if (pastes ? clipboardHoldsDigits(QClipboard::Clipboard) : admitsKey(*event)) {
         QLineEdit::keyPressEvent(event);
         return;
     }
@@ -117,6 +128,36 @@ void EntryBox::mousePressEvent(QMouseEvent* event) {
     QLineEdit::mousePressEvent(event);
     if (start >= 0)
         setSelection(start, length);
+}
+
+// The X11 selection, pasted by the middle button.
+void EntryBox::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::MiddleButton && !clipboardHoldsDigits(QClipboard::Selection)) {
+        event->accept();
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
+}
+
+void EntryBox::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu* menu = createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    // The paste item is known by the shortcut its caption shows, whatever the language.
+    const QString pasteKey =
+        u'\t' + QKeySequence(QKeySequence::Paste).toString(QKeySequence::NativeText);
+    for (QAction* item : menu->actions()) {
+        if (item->text().endsWith(pasteKey))
+            item->setEnabled(item->isEnabled() && clipboardHoldsDigits(QClipboard::Clipboard));
+    }
+    menu->popup(event->globalPos());
+}
+
+void EntryBox::dropEvent(QDropEvent* event) {
+    if (!isAsciiDigits(event->mimeData()->text())) {
+        event->ignore();
+        return;
+    }
+    QLineEdit::dropEvent(event);
 }
 
 } // namespace ui

@@ -6,21 +6,19 @@
 #include "ui/author_details.h"
 #include "ui/dialogs/fabout.h"
 #include "ui/dialogs/form2.h"
+#include "platform/picture_file.h"
 #include "ui/widgets/icons.h"
-#include "ui/widgets/smooth_pixmap.h"
+#include "ui/widgets/picture_box.h"
+#include "ui/widgets/placement.h"
 #include "ui/widgets/twips.h"
 
 #include <QAccessibleWidget>
 #include <QButtonGroup>
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
-#include <QStyle>
 
 namespace ui {
 
@@ -57,8 +55,8 @@ Form1::Form1(platform::PlatformServices& services, QWidget* parent)
     m_text1 = FindControl<EntryBox>(this, "Text1");
     m_command1 = FindControl<QPushButton>(this, "Command1");
     m_command2 = FindControl<QPushButton>(this, "Command2");
-    m_label2 = FindControl<QLabel>(this, "Label2");
-    m_label3 = FindControl<QLabel>(this, "Label3");
+    m_label2 = FindControl<DesignLabel>(this, "Label2");
+    m_label3 = FindControl<DesignLabel>(this, "Label3");
     m_picture1 = FindControl<QLabel>(this, "Picture1");
 
     m_command1->setDefault(true);
@@ -80,11 +78,7 @@ Form1::Form1(platform::PlatformServices& services, QWidget* parent)
     connect(m_command1, &QPushButton::clicked, this, &Form1::RunQuery);
     connect(m_command2, &QPushButton::clicked, this, &Form1::close);
     buildMenu();
-
-    // Centred on the screen it opens on.
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
-                                        screen->availableGeometry()));
+    CentreOnScreen(this);
 }
 
 Form1::~Form1() = default;
@@ -116,7 +110,7 @@ void Form1::showAboutAuthor() {
 }
 
 void Form1::showPlanNotice() {
-    (void)m_services.showMessage(this, FromUtf8(PlanNotice), platform::MessageStyle::Ok);
+    m_services.showMessage(PlanNotice, platform::MessageStyle::Ok, {});
 }
 
 core::QueryMode Form1::mode() const {
@@ -124,7 +118,7 @@ core::QueryMode Form1::mode() const {
 }
 
 void Form1::SelectMode(core::QueryMode mode) {
-    SetCaption(m_label3, FromUtf8(mode == core::QueryMode::Age ? AgePrompt : BirthYearPrompt));
+    m_label3->setText(FromUtf8(mode == core::QueryMode::Age ? AgePrompt : BirthYearPrompt));
     m_text1->setText(QStringLiteral("0"));
     clearResult();
 }
@@ -142,28 +136,31 @@ void Form1::RunQuery() {
         m_services.currentYear());
 
     if (outcome.isRejection()) {
-        (void)m_services.showMessage(this, FromUtf8(outcome.message),
-                                     platform::MessageStyle::OkStop, FromUtf8(outcome.title));
+        m_services.showMessage(outcome.message, platform::MessageStyle::OkStop, outcome.title);
         m_text1->setText(QStringLiteral("0"));
-        if (m_text1->hasFocus())
+        const bool hadFocus = m_text1->hasFocus();
+        m_text1->setFocus(Qt::OtherFocusReason);
+        // Where the window system gives this window back its activation only later, the focus
+        // arrives then, as a window's return, which prepares nothing: prepare the entry now.
+        if (hadFocus)
             m_text1->selectAll(); // so the next digit replaces the "0"
-        else
-            m_text1->setFocus(Qt::OtherFocusReason);
+        else if (!m_text1->hasFocus())
+            OnTextFocus();
         return;
     }
     if (outcome.kind != core::QueryOutcomeKind::SignFound)
         return;
 
     const QString caption = FromUtf8(outcome.sign->caption);
-    SetCaption(m_label2, caption);
+    m_label2->setText(caption);
     // A missing or broken picture leaves the sign shown and the picture box empty.
     const platform::LoadedPicture loaded =
-        m_services.loadPictureFile(FromUtf8(outcome.sign->picturePath));
-    showPicture(loaded.picture, loaded.ok() ? caption : QString());
+        platform::LoadPictureFile(FromUtf8(outcome.sign->picturePath));
+    showPicture(loaded.picture, caption);
 }
 
 void Form1::clearResult() {
-    SetCaption(m_label2, QString());
+    m_label2->setText(QString());
     showPicture(QPixmap(), QString());
 }
 
@@ -174,9 +171,7 @@ void Form1::showPicture(const QPixmap& picture, const QString& animal) {
         m_picture1->setAccessibleName(FromUtf8(NoPictureName));
         return;
     }
-    m_picture1->setPixmap(SmoothForDisplay(picture, m_picture1->devicePixelRatioF()));
-    const int border = 2 * m_picture1->frameWidth();
-    m_picture1->resize(picture.deviceIndependentSize().toSize() + QSize(border, border));
+    ShowInPictureBox(m_picture1, picture);
     m_picture1->setAccessibleName(animal);
 }
 
@@ -190,10 +185,9 @@ void Form1::showEvent(QShowEvent* event) {
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
-    const int answer =
-        m_services.showMessage(this, FromUtf8(CloseQuestion),
-                               platform::MessageStyle::YesNoExclamation, FromUtf8(CloseTitle));
-    if (answer != platform::AnswerYes) {
+    const platform::Answer answer = m_services.showMessage(
+        CloseQuestion, platform::MessageStyle::YesNoExclamation, CloseTitle);
+    if (answer != platform::Answer::Yes) {
         event->ignore();
         return;
     }

@@ -10,11 +10,13 @@
 class QButtonGroup;
 class QLabel;
 class QMenu;
+class QPixmap;
 class QPushButton;
 class QRadioButton;
 
 namespace ui {
 
+class DesignLabel;
 class EntryBox;
 
 // The main window: choose age or birth year, type a number, and see the sign and its animal.
@@ -56,8 +58,8 @@ private:
     EntryBox* m_text1 = nullptr;
     QPushButton* m_command1 = nullptr;
     QPushButton* m_command2 = nullptr;
-    QLabel* m_label2 = nullptr;
-    QLabel* m_label3 = nullptr;
+    DesignLabel* m_label2 = nullptr;
+    DesignLabel* m_label3 = nullptr;
     QLabel* m_picture1 = nullptr;
     QButtonGroup* m_modes = nullptr;
     QMenu* m_gyabout = nullptr;

@@ -31,7 +31,6 @@ inline constexpr std::string_view PlanNotice =
 
 inline constexpr std::string_view NoPictureName = "无图片";
 
-inline constexpr FontRequest Song105{"宋体", 10.5, false};
 inline constexpr FontRequest NewSong18Bold{"新宋体", 18, true};
 
 // In tab order; the frame comes before the controls it holds.

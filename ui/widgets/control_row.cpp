@@ -9,13 +9,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include <algorithm>
-
 namespace ui {
 namespace {
-
-constexpr const char* SizingProperty = "moltravaSizing";
-constexpr const char* DesignHeightProperty = "moltravaDesignHeight";
 
 QWidget* createControl(QWidget* parent, const ControlRow& row) {
     const QString caption = FromUtf8(row.caption);
@@ -35,6 +30,7 @@ QWidget* createControl(QWidget* parent, const ControlRow& row) {
         return frame;
     }
     case ControlKind::Label:
+        return new DesignLabel(row.sizing, Pixels(row.height), parent);
     case ControlKind::PictureBox:
         return new QLabel(parent);
     }
@@ -77,38 +73,9 @@ QWidget* BuildControl(QWidget* window, const ControlRow& row, QWidget* premade) 
     if (!row.toolTip.empty())
         widget->setToolTip(FromUtf8(row.toolTip));
 
-    if (auto* label = qobject_cast<QLabel*>(widget)) {
-        label->setProperty(SizingProperty, static_cast<int>(row.sizing));
-        label->setProperty(DesignHeightProperty, Pixels(row.height));
-        label->setWordWrap(row.sizing == Sizing::Wrap);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setTextFormat(Qt::PlainText);
-        if (row.kind == ControlKind::Label)
-            SetCaption(label, FromUtf8(row.caption));
-    }
+    if (auto* label = qobject_cast<DesignLabel*>(widget))
+        label->setText(FromUtf8(row.caption));
     return widget;
-}
-
-void SetCaption(QLabel* label, const QString& caption) {
-    label->setText(caption);
-    switch (static_cast<Sizing>(label->property(SizingProperty).toInt())) {
-    case Sizing::Fixed:
-        break;
-    case Sizing::Wrap: {
-        // A substitute face may need more line height than the one the box was drawn for: the
-        // label then grows downwards rather than cut its last line off.
-        const int designHeight = label->property(DesignHeightProperty).toInt();
-        label->resize(label->width(),
-                      std::max(designHeight, label->heightForWidth(label->width())));
-        break;
-    }
-    case Sizing::AutoSize: {
-        // An empty caption leaves a label no wider than nothing, one line high.
-        const QSize fitted = label->sizeHint();
-        label->resize(caption.isEmpty() ? QSize(0, fitted.height()) : fitted);
-        break;
-    }
-    }
 }
 
 } // namespace ui

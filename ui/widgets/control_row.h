@@ -3,6 +3,7 @@
 #pragma once
 
 #include "design_font.h"
+#include "design_label.h"
 #include "platform/utf8_text.h"
 
 #include <QRgb>
@@ -11,17 +12,11 @@
 #include <optional>
 #include <string_view>
 
-class QLabel;
-class QString;
 class QWidget;
 
 namespace ui {
 
 enum class ControlKind { OptionButton, TextBox, PushButton, Label, Frame, PictureBox };
-
-// How a label treats its caption: kept in the given box, wrapped within its width, or sized
-// to the caption with its top-left corner kept.
-enum class Sizing { Fixed, Wrap, AutoSize };
 
 struct ControlRow {
     std::string_view name;
@@ -39,9 +34,6 @@ struct ControlRow {
 // Creates the control described by `row` inside `window` (or inside the control named by its
 // container), or dresses `premade` when the window needs its own kind of widget.
 QWidget* BuildControl(QWidget* window, const ControlRow& row, QWidget* premade = nullptr);
-
-// Sets a label's caption and, for a self-sizing label, fits the label to it.
-void SetCaption(QLabel* label, const QString& caption);
 
 using platform::FromUtf8;
 

@@ -13,6 +13,9 @@ struct FontRequest {
     bool bold;
 };
 
+// The font of most of the controls.
+inline constexpr FontRequest Song105{"宋体", 10.5, false};
+
 // The requested family first, so a system that has it uses it, then the closest faces that
 // Debian ships (Noto CJK, AR PL UKai) for systems that do not.
 [[nodiscard]] QFont DesignFont(const FontRequest& request);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QLabel>
 #include <QPixmap>
 
 namespace ui {
@@ -14,6 +15,14 @@ namespace ui {
                                        Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     resampled.setDevicePixelRatio(devicePixelRatio);
     return resampled;
+}
+
+// Shows a picture in a framed picture box, which takes the picture's size with its frame and
+// keeps its top-left corner.
+inline void ShowInPictureBox(QLabel* box, const QPixmap& picture) {
+    box->setPixmap(SmoothForDisplay(picture, box->devicePixelRatioF()));
+    const int frame = 2 * box->frameWidth();
+    box->resize(picture.deviceIndependentSize().toSize() + QSize(frame, frame));
 }
 
 } // namespace ui
