@@ -5,51 +5,45 @@
 #include "platform/platform_services.h"
 #include "platform/utf8_text.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-
-using namespace platform;
 
 class PictureAndLaunchTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    // Relative to the working directory, with the stored backslash.
-    void everySignHasAJpegPicture() {
+    // Relative to the working directory, with the stored backslash; the empty path is the empty
+    // picture; a missing, empty or broken file is reported, not shown.
+    void everySignHasItsPictureAndABrokenOneIsReported() {
         QVERIFY(QDir::setCurrent(MOLTRAVA_ASSETS_DIR));
         for (const core::SignEntry& sign : core::SignTable) {
-            const LoadedPicture loaded = LoadPictureFile(FromUtf8(sign.picturePath));
+            const auto loaded = platform::LoadPictureFile(platform::FromUtf8(sign.picturePath));
             QVERIFY2(loaded.ok() && loaded.picture.size() == QSize(64, 64),
                      qPrintable(loaded.error));
         }
-        QVERIFY(LoadPictureFile({}).ok() && LoadPictureFile({}).picture.isNull());
-    }
-
-    void aMissingOrBrokenFileIsReportedNotShown() {
+        QVERIFY(platform::LoadPictureFile({}).ok() &&
+                platform::LoadPictureFile({}).picture.isNull());
         QTemporaryDir folder;
-        const QString path = folder.filePath("鼠1.jpg");
-        for (const QByteArray& content :
-             {QByteArray(), QByteArray("text"), QByteArray("\xFF\xD8\xFF\xE0\x00\x10JFIF", 10)}) {
-            const LoadedPicture loaded = LoadPictureFile(path);
+        QFile file(folder.filePath("鼠1.jpg"));
+        for (const char* content : {"-", "", "text", "\xFF\xD8\xFF\xE0 JFIF"}) { // "-": missing
+            QVERIFY(*content == '-' ||
+                    (file.open(QIODevice::WriteOnly) && file.write(content) >= 0));
+            file.close();
+            const auto loaded = platform::LoadPictureFile(file.fileName());
             QVERIFY(!loaded.ok() && loaded.picture.isNull() && loaded.error.contains("鼠1.jpg"));
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(content);
         }
     }
 
-    // A quoted argument is kept whole.
-    void aLaunchReturnsAtOnceOrSaysWhyItFailed() {
+    void aLaunchKeepsAQuotedArgumentWholeOrSaysWhyItFailed() {
         QTemporaryDir folder;
         const QString target = folder.filePath("with space");
-        PlatformServices& services = RealPlatformServices::instance();
+        auto& services = platform::RealPlatformServices::instance();
         const std::string line = "sh -c \"touch '" + target.toStdString() + "'\"";
-        QCOMPARE(services.launchCommand(line, WindowStyle::NormalFocus), "");
+        QCOMPARE(services.launchCommand(line, platform::WindowStyle::NormalFocus), "");
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(target), 30000);
-        QVERIFY(!services.launchCommand("/nonexistent/program --flag", WindowStyle::NormalFocus)
+        QVERIFY(!services.launchCommand("/nonexistent/x --flag", platform::WindowStyle::NormalFocus)
                      .empty());
-        QVERIFY(!services.launchCommand("   ", WindowStyle::MinimizedFocus).empty());
+        QVERIFY(!services.launchCommand("   ", platform::WindowStyle::MinimizedFocus).empty());
     }
 };
 

@@ -14,25 +14,20 @@ namespace {
 
 struct MemoryRegistry final : platform::RegistryApi {
     long openKey(std::uint32_t, const std::string& name, std::uint32_t access, Key& key) override {
-        if (name != "SOFTWARE\\Tool")
-            return 2; // not found
-        if ((access & ~platform::KeyReadAccess) != 0)
-            return 5; // access denied
-        key = static_cast<Key>(++opened);
-        return 0;
+        key = 99; // a failed open promises nothing about the handle
+        const bool readOnly = (access & ~platform::KeyReadAccess) == 0;
+        return name != "SOFTWARE\\Tool" ? 2 : !readOnly ? 5 : (key = ++opened, 0);
     }
-    long queryValue(Key, const std::string& valueName, std::uint32_t& valueType,
+    long queryValue(Key, const std::string& name, std::uint32_t& valueType,
                     std::span<unsigned char> buffer, std::uint32_t& size) override {
-        if (valueName != "PATH")
-            return 2;
         size = static_cast<std::uint32_t>(stored.size());
-        if (stored.size() > buffer.size())
-            return 234; // more data
+        if (name != "PATH" || stored.size() > buffer.size())
+            return name != "PATH" ? 2 : 234; // missing; more data
         std::copy(stored.begin(), stored.end(), buffer.begin());
         valueType = type;
         return 0;
     }
-    void closeKey(Key) override { ++closed; }
+    void closeKey(Key key) override { closed += key == Key(opened) ? 1 : 100; }
     std::string toAnsi(std::string_view utf8) const override { return std::string(utf8); }
     std::string fromAnsi(std::string_view ansi) const override { return std::string(ansi); }
     bool isLeadByte(unsigned char byte) const override { return byte >= 0x81 && byte <= 0xFE; }
@@ -42,45 +37,37 @@ struct MemoryRegistry final : platform::RegistryApi {
     int opened = 0, closed = 0;
 };
 
-TEST(GetKeyValue, ReadsByTheBufferAndTrimmingRulesAndClosesTheKey) {
-    const std::string nul(1, '\0'), chinese = "\xD6\xD0\xCE\xC4";
-    std::string pairs;
+TEST(GetKeyValue, ReadsByTheBufferAndTrimmingRulesAndClosesWhatItOpened) {
+    const std::string nul(1, '\0'), pair = "\xD6\xD0", a1023(1023, 'a');
+    std::string pairs; // 1022 bytes: the size then points past the 511 characters
     for (int i = 0; i < 511; ++i)
-        pairs += "\xD6\xD0";
+        pairs += pair;
     // clang-format off
-    const struct { std::uint32_t type; std::string stored; const char* key; const char* valueName; bool found; std::string keyVal; } rows[] = {
-        {1, "C:\\m.exe" + nul, "SOFTWARE\\Tool", "PATH", true, "C:\\m.exe"},
-        {1, "C:\\" + chinese + nul, "SOFTWARE\\Tool", "PATH", true, "C:\\" + chinese}, // no NUL left per pair
-        {1, pairs + nul, "SOFTWARE\\Tool", "PATH", true, pairs}, // a size past the characters
-        {1, "abc", "SOFTWARE\\Tool", "PATH", true, "abc"}, // no terminator
-        {1, std::string(1023, 'a') + nul, "SOFTWARE\\Tool", "PATH", true, std::string(1023, 'a')},
-        {1, std::string(1024, 'a') + nul, "SOFTWARE\\Tool", "PATH", false, ""}, // past the buffer
-        {4, std::string("\x03\x02\x01\x00", 4), "SOFTWARE\\Tool", "PATH", true, "&h123"},
-        {4, "\x78\x56\x34\x12", "SOFTWARE\\Tool", "PATH", true, "&h12345678"},
-        {3, "\x01\x02", "SOFTWARE\\Tool", "PATH", true, "before"}, // another type
-        {1, "x" + nul, "SOFTWARE\\Tool", "MSINFO", false, ""}, {1, "x", "SOFTWARE\\Other", "PATH", false, ""}};
+    const struct { std::uint32_t type; std::string stored; const char* key; const char* value; std::string keyVal; } rows[] = {
+        {1, "C:\\m.exe" + nul, "SOFTWARE\\Tool", "PATH", "C:\\m.exe"}, {1, "abc", "SOFTWARE\\Tool", "PATH", "abc"},
+        {1, "C:\\" + pair + pair + nul, "SOFTWARE\\Tool", "PATH", "C:\\" + pair + pair}, // no NULs left
+        {1, pairs + nul, "SOFTWARE\\Tool", "PATH", pairs}, {1, a1023 + nul, "SOFTWARE\\Tool", "PATH", a1023},
+        {1, a1023 + "a" + nul, "SOFTWARE\\Tool", "PATH", "(none)"}, // longer than the buffer
+        {4, std::string("\x03\x02\x01\x00", 4), "SOFTWARE\\Tool", "PATH", "&h123"},
+        {4, "\x78\x56\x34\x12", "SOFTWARE\\Tool", "PATH", "&h12345678"},
+        {3, "\x01\x02", "SOFTWARE\\Tool", "PATH", "before"}, // another type: found, the text kept
+        {1, "x" + nul, "SOFTWARE\\Tool", "MSINFO", "(none)"}, {1, "x", "SOFTWARE\\Other", "PATH", "(none)"}};
     // clang-format on
     for (const auto& row : rows) {
         MemoryRegistry registry;
         registry.type = row.type;
         registry.stored = row.stored;
         std::string keyVal = "before";
-        EXPECT_EQ(platform::ReadKeyValue(registry, platform::HkeyLocalMachine, row.key,
-                                         row.valueName, keyVal),
-                  row.found);
-        EXPECT_EQ(keyVal, row.keyVal);
+        const bool found = platform::ReadKeyValue(registry, 0x80000002, row.key, row.value, keyVal);
+        EXPECT_EQ(found ? keyVal : keyVal.empty() ? "(none)" : "not emptied", row.keyVal);
         EXPECT_EQ(registry.closed, registry.opened) << row.keyVal;
     }
-}
-
-TEST(GetKeyValue, AValueOfSizeZeroIsAFailureAndItsKeyIsClosed) {
-    MemoryRegistry registry; // holds nothing, not even a NUL
+    MemoryRegistry sizeZero; // holds nothing, not even a NUL: a failure, and the key is closed
     std::string keyVal = "before";
-    EXPECT_THROW((void)platform::ReadKeyValue(registry, platform::HkeyLocalMachine,
-                                              "SOFTWARE\\Tool", "PATH", keyVal),
-                 platform::RegistryError);
-    EXPECT_EQ(keyVal, "");
-    EXPECT_EQ(registry.closed, 1);
+    EXPECT_THROW(
+        (void)platform::ReadKeyValue(sizeZero, 0x80000002, "SOFTWARE\\Tool", "PATH", keyVal),
+        platform::RegistryError);
+    EXPECT_TRUE(keyVal.empty() && sizeZero.closed == 1);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Records what the program asks of the platform and answers from a script: registry values from
-// a table, message boxes from a queue (unscripted ones with the harmless answer). Plain C++.
+// a table by value name ("?" a value of another type, "0" one of size zero), the next message
+// box from a queue (unscripted ones with the harmless answer). Plain C++.
 #pragma once
 
 #include "platform/platform_services.h"
@@ -9,29 +10,25 @@
 #include <deque>
 #include <functional>
 #include <map>
-#include <string>
 #include <vector>
 
 struct FakeServices : platform::PlatformServices {
+    using Style = platform::MessageStyle;
     struct Message {
         std::string text, title;
-        platform::MessageStyle style;
+        Style style;
     };
-    platform::Answer showMessage(std::string_view text, platform::MessageStyle style,
+    platform::Answer showMessage(std::string_view text, Style style,
                                  std::string_view title) override {
         messages.push_back({std::string(text), std::string(title), style});
         if (whileMessageShows)
             whileMessageShows();
-        if (answers.empty())
-            return style == platform::MessageStyle::YesNoExclamation ? platform::Answer::No
-                                                                     : platform::Answer::Ok;
-        const platform::Answer answer = answers.front();
-        answers.pop_front();
-        return answer;
+        const platform::Answer answer = answers.empty() ? platform::Answer::No : answers.front();
+        answers.empty() ? void() : answers.pop_front();
+        return style == Style::YesNoExclamation ? answer : platform::Answer::Ok;
     }
     std::string launchCommand(std::string_view line, platform::WindowStyle style) override {
-        launches.push_back(std::string(line) +
-                           (style == platform::WindowStyle::NormalFocus ? "" : " (min)"));
+        launches.push_back(std::string(line) + (int(style) == 1 ? "" : " (minimized)"));
         return launchError;
     }
     std::string openWebPage(std::string_view address) override {
@@ -42,18 +39,16 @@ struct FakeServices : platform::PlatformServices {
         probes.emplace_back(pattern);
         return pattern == existingFile;
     }
-    // A value of "?" is found but of another type; "0" is found but of size zero.
-    bool getKeyValue(std::uint32_t root, std::string_view key, std::string_view value,
+    bool getKeyValue(std::uint32_t root, std::string_view key, std::string_view name,
                      std::string& keyVal) override {
-        lookups.push_back((root == platform::HkeyLocalMachine ? "HKLM\\" : "?\\") +
-                          std::string(key) + '@' + std::string(value));
-        const auto found = registry.find(std::string(value));
+        lookups.push_back((root == 0x80000002 ? "HKLM\\" : "") + std::string(key) + '@' +
+                          std::string(name));
+        const auto found = registry.find(std::string(name));
         if (found == registry.end())
             return keyVal.clear(), false;
         if (found->second == "0")
             throw platform::RegistryError("size 0");
-        if (found->second != "?")
-            keyVal = found->second;
+        keyVal = found->second == "?" ? keyVal : found->second;
         return true;
     }
     int currentYear() override { return year; }
@@ -61,7 +56,7 @@ struct FakeServices : platform::PlatformServices {
 
     std::deque<platform::Answer> answers;
     std::function<void()> whileMessageShows;
-    std::map<std::string, std::string> registry; // by value name
+    std::map<std::string, std::string> registry;
     std::string existingFile, launchError;
     int year = 2026, programEnds = 0;
     std::vector<Message> messages;

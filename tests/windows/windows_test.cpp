@@ -4,8 +4,8 @@
 #include "platform/command_line.h"
 #include "platform/file_probe.h"
 #include "platform/process_start.h"
-#include "platform/registry.h"
 #include "platform/text_win.h"
+#include "support/fake_services.h"
 #include "ui/dialogs/sys_info.h"
 
 #include <gtest/gtest.h>
@@ -21,43 +21,36 @@ namespace {
 
 namespace fs = std::filesystem;
 
-void setValue(std::string_view key, const char* name, DWORD type, const std::wstring& text, DWORD size) {
+// A string value of HKEY_CURRENT_USER, created with its key; `size` -1 means the whole text.
+void setValue(std::string_view key, const char* name, const fs::path& text, int size = -1) {
     HKEY handle = nullptr;
-    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, platform::WideFromUtf8(key).c_str(), 0, nullptr, 0,
-                              KEY_ALL_ACCESS, nullptr, &handle, nullptr), ERROR_SUCCESS);
-    RegSetValueExW(handle, platform::WideFromUtf8(name).c_str(), 0, type, reinterpret_cast<const BYTE*>(text.c_str()), size);
+    const std::wstring value = text.wstring();
+    RegCreateKeyExW(HKEY_CURRENT_USER, platform::WideFromUtf8(key).c_str(), 0, nullptr, 0,
+                    KEY_ALL_ACCESS, nullptr, &handle, nullptr);
+    RegSetValueExW(handle, platform::WideFromUtf8(name).c_str(), 0, REG_SZ,
+                   reinterpret_cast<const BYTE*>(value.c_str()),
+                   size < 0 ? DWORD((value.size() + 1) * sizeof(wchar_t)) : DWORD(size));
     RegCloseKey(handle);
-}
-void setString(std::string_view key, const char* name, const fs::path& text) {
-    setValue(key, name, REG_SZ, text.wstring(), DWORD((text.wstring().size() + 1) * sizeof(wchar_t)));
 }
 
 // The real platform, with the registry's HKEY_LOCAL_MACHINE moved to HKEY_CURRENT_USER.
-struct WindowsServices final : platform::PlatformServices {
-    platform::Answer showMessage(std::string_view text, platform::MessageStyle, std::string_view) override {
-        messages.emplace_back(text);
-        return platform::Answer::Ok;
-    }
+struct WindowsServices final : FakeServices {
     std::string launchCommand(std::string_view line, platform::WindowStyle style) override {
         return platform::StartProcess(line, int(style));
     }
-    std::string openWebPage(std::string_view) override { return "no"; }
     bool fileExists(std::string_view pattern) override { return platform::FileExists(pattern); }
-    bool getKeyValue(std::uint32_t root, std::string_view key, std::string_view value, std::string& text) override {
+    bool getKeyValue(std::uint32_t root, std::string_view key, std::string_view value,
+                     std::string& text) override {
         EXPECT_EQ(root, platform::HkeyLocalMachine);
         return platform::GetKeyValue(platform::HkeyCurrentUser, key, value, text);
     }
-    int currentYear() override { return 2026; }
-    void endProgram() override {}
-    std::vector<std::string> messages;
 };
 
 class OnWindows : public testing::Test {
 protected:
     void TearDown() override {
-        RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Shared Tools");
-        RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Shared Tools Location");
-        RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Moltrava Tests");
+        for (const wchar_t* key : {L"Software\\Microsoft\\Shared Tools", L"Software\\Moltrava"})
+            RegDeleteTreeW(HKEY_CURRENT_USER, key);
         std::error_code ignored; // a stand-in that is still ending keeps its file a moment
         fs::remove_all(folder, ignored);
     }
@@ -69,8 +62,8 @@ protected:
         fs::copy_file(fs::path(self).parent_path() / "stand_in.exe", folder / relative);
         return folder / relative;
     }
-    // What the stand-in at `program` recorded of its start, once it has: its window style and
-    // arguments, one a line; empty if it did not start within 30 s.
+    // What the stand-in at `program` recorded of its start once it has (its window style, then
+    // its arguments, one a line), or nothing if it did not start within 30 s.
     static std::string started(fs::path program) {
         program += ".started";
         for (int waited = 0; !fs::exists(program) && waited < 300; ++waited)
@@ -79,19 +72,18 @@ protected:
         return std::string(std::istreambuf_iterator<char>(file), {});
     }
 
-    const fs::path folder = fs::temp_directory_path() / ("moltrava-" + std::to_string(GetCurrentProcessId()));
+    const fs::path folder =
+        fs::temp_directory_path() / ("moltrava-" + std::to_string(GetCurrentProcessId()));
     WindowsServices services;
 };
 
 // Windows hands out the handle slot freed last, so a key left open shows as a different handle
 // for the next key opened.
 TEST_F(OnWindows, GetKeyValueClosesTheKeyOnEveryWayThrough) {
-    const char* key = "Software\\Moltrava Tests";
-    setString(key, "PATH", "C:\\msinfo32.exe");
-    setString(key, "long", std::string(2000, 'a'));
-    setValue(key, "empty", REG_SZ, L"", 0);
-    const auto nextHandle = [] {
-        HKEY handle = nullptr;
+    setValue("Software\\Moltrava", "PATH", "C:\\msinfo32.exe");
+    setValue("Software\\Moltrava", "long", std::string(2000, 'a'));
+    setValue("Software\\Moltrava", "empty", "", 0);
+    auto nextHandle = [handle = HKEY()]() mutable {
         RegOpenKeyExW(HKEY_CURRENT_USER, L"Software", 0, KEY_READ, &handle);
         RegCloseKey(handle);
         return handle;
@@ -100,50 +92,40 @@ TEST_F(OnWindows, GetKeyValueClosesTheKeyOnEveryWayThrough) {
         const HKEY before = nextHandle();
         std::string text;
         try {
-            (void)platform::GetKeyValue(platform::HkeyCurrentUser, key, value, text);
+            (void)platform::GetKeyValue(platform::HkeyCurrentUser, "Software\\Moltrava", value,
+                                        text);
         } catch (const platform::RegistryError&) {
         }
         EXPECT_EQ(nextHandle(), before) << value;
     }
     std::string root; // the predefined roots are 32-bit values that Windows widens with their sign
-    ASSERT_TRUE(platform::GetKeyValue(platform::HkeyLocalMachine, "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion", "SystemRoot", root));
-    EXPECT_TRUE(_stricmp(root.c_str(), "c:\\windows") == 0) << root;
+    EXPECT_TRUE(platform::GetKeyValue(platform::HkeyLocalMachine,
+                                      "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion",
+                                      "SystemRoot", root));
+    EXPECT_EQ(_stricmp(root.c_str(), "c:\\windows"), 0) << root;
 }
 
-// Unquoted, Windows would start "…\Program.exe" for "…\Program Files\…".
+// Unquoted, Windows would start "…\Program.exe" for "…\Program Files\…". Read through the ANSI
+// code page 936, each double-byte character used to leave a NUL at the end.
 TEST_F(OnWindows, StartSysInfoStartsTheToolItsPathNamesAndNoOther) {
-    const fs::path tool = install("Program Files\\Sys Info\\msinfo32.exe"), decoy = install("Program.exe");
-    setString(ui::ToolPathKey, "PATH", tool);
+    const bool doubleByte = GetACP() == 936;
+    const fs::path tool = install(doubleByte ? fs::path(u8"Program Files\\系统信息.exe")
+                                             : "Program Files\\msinfo32.exe");
+    const fs::path decoy = install("Program.exe");
+    setValue(ui::ToolPathKey, "PATH", tool);
     ui::StartSysInfo(services);
     EXPECT_EQ(started(tool), "1\n");
     EXPECT_FALSE(fs::exists(fs::path(decoy) += ".started"));
-    EXPECT_TRUE(services.messages.empty());
-}
-
-TEST_F(OnWindows, StartSysInfoFindsTheToolInItsFolderOrSaysItIsUnavailable) {
-    setString(ui::ToolFolderKey, "MSINFO", folder / u8"系统 工具");
-    ui::StartSysInfo(services); // the folder lacks the tool
-    const fs::path tool = install(fs::path(u8"系统 工具") / "MSINFO32.EXE");
-    ui::StartSysInfo(services);
-    EXPECT_EQ(started(tool), "1\n");
-    EXPECT_EQ(services.messages, std::vector<std::string>{"此时系统信息不可用"});
-}
-
-// Read through the ANSI code page, each double-byte character used to leave a NUL at the end.
-TEST_F(OnWindows, ADoubleBytePathIsUsable) {
-    if (GetACP() != 936)
-        GTEST_SKIP() << "needs the ANSI code page 936, not " << GetACP();
-    const fs::path tool = install(fs::path(u8"系统 工具") / u8"系统信息.exe");
-    setString(ui::ToolPathKey, "PATH", tool);
-    ui::StartSysInfo(services);
-    EXPECT_EQ(started(tool), "1\n");
+    EXPECT_TRUE(services.messages.empty() && doubleByte) << "the ANSI code page is " << GetACP();
 }
 
 TEST_F(OnWindows, AWebAddressIsOneArgumentOfAMinimizedStart) {
     const fs::path browser = install("Web Browser\\explorer.exe");
-    const std::string line = platform::CommandLineWithArgument(platform::Utf8FromWide(browser.wstring()), "https://a.example/x%20y z");
+    const std::string address = "https://a.example/x%20y z";
+    const std::string line =
+        platform::CommandLineWithArgument(platform::Utf8FromWide(browser.wstring()), address);
     EXPECT_EQ(platform::StartProcess(line, int(platform::WindowStyle::MinimizedFocus)), "");
-    EXPECT_EQ(started(browser), "2\nhttps://a.example/x%20y z\n");
+    EXPECT_EQ(started(browser), "2\n" + address + "\n");
 }
 
 } // namespace
