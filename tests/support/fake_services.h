@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: MIT
-// Records what the program asks of the platform and answers from a script: registry values from
-// a table by value name ("?" a value of another type, "0" one of size zero), the next message
-// box from a queue (unscripted ones with the harmless answer). Plain C++.
+// Records what the program asks of the platform and answers from a script: registry values by
+// value name ("?" one of another type, "0" one of size zero), the answer to the next question
+// (else No). Plain C++.
 #pragma once
 
 #include "platform/platform_services.h"
 #include "platform/registry.h"
 
-#include <deque>
 #include <functional>
 #include <map>
+#include <utility>
 #include <vector>
 
 struct FakeServices : platform::PlatformServices {
@@ -23,17 +23,15 @@ struct FakeServices : platform::PlatformServices {
         messages.push_back({std::string(text), std::string(title), style});
         if (whileMessageShows)
             whileMessageShows();
-        const platform::Answer answer = answers.empty() ? platform::Answer::No : answers.front();
-        answers.empty() ? void() : answers.pop_front();
-        return style == Style::YesNoExclamation ? answer : platform::Answer::Ok;
+        return style != Style::YesNoExclamation ? platform::Answer::Ok
+                                                : std::exchange(answer, platform::Answer::No);
     }
     std::string launchCommand(std::string_view line, platform::WindowStyle style) override {
         launches.push_back(std::string(line) + (int(style) == 1 ? "" : " (minimized)"));
         return launchError;
     }
     std::string openWebPage(std::string_view address) override {
-        webPages.emplace_back(address);
-        return launchError;
+        return launchCommand(address, {});
     }
     bool fileExists(std::string_view pattern) override {
         probes.emplace_back(pattern);
@@ -44,21 +42,19 @@ struct FakeServices : platform::PlatformServices {
         lookups.push_back((root == 0x80000002 ? "HKLM\\" : "") + std::string(key) + '@' +
                           std::string(name));
         const auto found = registry.find(std::string(name));
-        if (found == registry.end())
-            return keyVal.clear(), false;
-        if (found->second == "0")
+        if (found != registry.end() && found->second == "0")
             throw platform::RegistryError("size 0");
-        keyVal = found->second == "?" ? keyVal : found->second;
-        return true;
+        keyVal = found == registry.end() ? "" : found->second == "?" ? keyVal : found->second;
+        return found != registry.end();
     }
     int currentYear() override { return year; }
     void endProgram() override { ++programEnds; }
 
-    std::deque<platform::Answer> answers;
+    platform::Answer answer = platform::Answer::No;
     std::function<void()> whileMessageShows;
     std::map<std::string, std::string> registry;
     std::string existingFile, launchError;
     int year = 2026, programEnds = 0;
     std::vector<Message> messages;
-    std::vector<std::string> launches, webPages, probes, lookups;
+    std::vector<std::string> launches, probes, lookups; // web pages are launches too
 };

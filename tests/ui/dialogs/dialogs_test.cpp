@@ -11,26 +11,35 @@
 
 namespace {
 
-// The window's name and title, and the texts of the named controls, or their boxes with '@'.
+// The window's name and title, then each named control's text, or its box for "@name".
 QString seen(QWidget* window, const QStringList& names) {
     QString all = window->objectName() + '|' + window->windowTitle();
     for (const QString& name : names) {
         auto* control = window->findChild<QWidget*>(name.section('@', -1));
         const QRect box = control->geometry();
         auto* label = qobject_cast<QLabel*>(control);
-        all += '|' + (name.startsWith('@') ? QString("%1,%2 %3x%4")
-                                                 .arg(box.x())
-                                                 .arg(box.y())
-                                                 .arg(box.width())
-                                                 .arg(box.height())
+        all += '|' + (name[0] == '@' ? QString("%1,%2 %3x%4")
+                                           .arg(box.x())
+                                           .arg(box.y())
+                                           .arg(box.width())
+                                           .arg(box.height())
                       : label ? label->text()
                               : qobject_cast<QAbstractButton*>(control)->text());
     }
     return all;
 }
 
-bool centredOn(QWidget* window, const QRect& area) {
-    return (window->geometry().center() - area.center()).manhattanLength() <= 2;
+// Opens the popup menu over the window's background and chooses an item; `act` runs in the
+// window that opens.
+void choose(QWidget* window, const char* item, std::function<void(QWidget*)> act = {}) {
+    QTest::mouseClick(window, Qt::RightButton, {}, {8, 300});
+    auto* menu = window->findChild<QMenu*>("gyabout");
+    QTRY_VERIFY(menu->isVisible());
+    if (act)
+        WhenModalShows(std::move(act));
+    QTest::mouseClick(menu, Qt::LeftButton, {},
+                      menu->actionGeometry(menu->findChild<QAction*>(item)).center());
+    QVERIFY(!QApplication::activeModalWidget());
 }
 
 } // namespace
@@ -40,32 +49,18 @@ class DialogsTest : public QObject {
 
     FakeServices services;
     std::unique_ptr<ui::Form1> form;
-    QMenu* menu = nullptr;
-
-    // Chooses a menu item, the menu opened over the background; `act` runs in what it opens.
-    void choose(QWidget* window, const char* item, std::function<void(QWidget*)> act = {}) {
-        QTest::mousePress(window, Qt::RightButton, {}, {8, 300});
-        QTest::mouseRelease(window, Qt::RightButton, {}, {8, 300});
-        auto* gyabout = window->findChild<QMenu*>("gyabout");
-        QTRY_VERIFY(gyabout->isVisible());
-        if (act)
-            WhenModalShows(std::move(act));
-        QTest::mouseClick(gyabout, Qt::LeftButton, {},
-                          gyabout->actionGeometry(gyabout->findChild<QAction*>(item)).center());
-        QVERIFY(!QApplication::activeModalWidget());
-    }
 
 private Q_SLOTS:
     void init() {
         services = {};
         form = std::make_unique<ui::Form1>(services);
-        menu = form->findChild<QMenu*>("gyabout");
         form->show();
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
     }
     void cleanup() { CloseLeftoverModals(); }
 
     void theMenuOpensAtThePointerOnlyForTheRightButtonOverTheBareSurface() {
+        auto* menu = form->findChild<QMenu*>("gyabout");
         QString items = menu->title();
         for (const QAction* action : menu->actions())
             items += '|' + action->objectName() + '=' + action->text();
@@ -74,8 +69,7 @@ private Q_SLOTS:
                                Qt::KeyboardModifiers keys = {}) {
             QWidget* target = *over ? form->findChild<QWidget*>(over) : form.get();
             const QPoint at = *over ? target->rect().center() : QPoint(8, 300);
-            QTest::mousePress(target, button, keys, at);
-            QTest::mouseRelease(target, button, keys, at);
+            QTest::mouseClick(target, button, keys, at);
             const bool open = menu->isVisible() && menu->pos() == target->mapToGlobal(at);
             menu->hide();
             return open;
@@ -95,12 +89,13 @@ private Q_SLOTS:
         services.registry = {{"PATH", "C:\\Program Files\\msinfo32.exe"}};
         for (const int key : {int(Qt::Key_Escape), int(Qt::Key_Return), 0}) {
             choose(form.get(), "aboutsoft", [&](QWidget* about) {
-                QCOMPARE(seen(about, {"lblTitle", "lblVersion", "cmdOK", "cmdSysInfo", "@cmdOK",
-                                      "@cmdSysInfo", "@picIcon", "@lblDescription"}),
-                         "fAbout|关于 Moltrava V1.2|Moltrava V1.2|版本 1.0.0|确定|系统信息|224,175 "
-                         "68x23|224,205 68x23|16,16 36x36|16,88 259x54");
-                QVERIFY(about->parentWidget() == form.get() && centredOn(about, form->geometry()));
-                QVERIFY(about->minimumSize() == about->maximumSize() && about->width() == 307);
+                // clang-format off
+                QCOMPARE(seen(about, {"lblTitle", "lblVersion", "cmdOK", "cmdSysInfo", "@cmdOK", "@cmdSysInfo", "@picIcon", "@lblDescription"}),
+                         "fAbout|关于 Moltrava V1.2|Moltrava V1.2|版本 1.0.0|确定|系统信息|224,175 68x23|224,205 68x23|16,16 36x36|16,88 259x54");
+                // clang-format on
+                QCOMPARE(about->geometry().center(), form->geometry().center());
+                QVERIFY(about->parentWidget() == form.get() &&
+                        about->minimumSize() == about->maximumSize());
                 const QImage image = about->grab().toImage(); // the etched line over the buttons
                 QVERIFY(image.pixelColor(100, 163) == QColor(0x808080) &&
                         image.pixelColor(306, 165) == Qt::white);
@@ -138,16 +133,15 @@ private Q_SLOTS:
 
     void theAuthorDialogOpensPagesAndStaysOpen() {
         choose(form.get(), "aboutwriter", [&](QWidget* author) {
-            QCOMPARE(seen(author, {"Label1", "Label2", "Label3", "Command2", "Command1",
-                                   "@Command2", "@Command1"}),
-                     "Form2|关于作者|"
-                     "本人喜欢电脑，热爱电脑技术研究，希望结交喜欢电脑的朋友，能够共同学习，相互补"
-                     "充，相互学习。"
-                     "|QQ:000000000|E-mail:author@example.com|百度博客|主 页|188,168 73x25|52,168 "
-                     "65x25");
+            // clang-format off
+            QCOMPARE(seen(author, {"Label1", "Label2", "Label3", "Command2", "Command1", "@Label1", "@Command2", "@Command1"}),
+                     "Form2|关于作者|本人喜欢电脑，热爱电脑技术研究，希望结交喜欢电脑的朋友，能够共同学习，相互补充，相互学习。"
+                     "|QQ:000000000|E-mail:author@example.com|百度博客|主 页|24,24 260x44|188,168 73x25|52,168 65x25");
+            // clang-format on
             QVERIFY(!author->parentWidget() && author->windowModality() == Qt::ApplicationModal);
-            QVERIFY(centredOn(author, author->screen()->availableGeometry()) &&
-                    author->size() == QSize(312, 206));
+            QCOMPARE(author->geometry(),
+                     QRect(author->screen()->availableGeometry().center() - QPoint(155, 102),
+                           QSize(312, 206)));
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); // no cancel button
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); // 百度博客 has the focus
             services.launchError = "没有浏览器";
@@ -155,8 +149,8 @@ private Q_SLOTS:
             QVERIFY(author->isVisible());
             author->close();
         });
-        QCOMPARE(services.webPages, (std::vector<std::string>{"https://blog.example.org/",
-                                                              "https://www.example.com/"}));
+        QCOMPARE(services.launches, (std::vector<std::string>{"web https://blog.example.org/",
+                                                              "web https://www.example.com/"}));
         QCOMPARE(services.messages.size(), 1u); // the page that could not be opened
         QCOMPARE(services.messages[0].text, "无法打开网页：https://www.example.com/\n没有浏览器");
     }

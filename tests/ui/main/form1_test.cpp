@@ -59,7 +59,7 @@ struct Window {
             {"type", [](const QString& keys) { QTest::keyClicks(QApplication::focusWidget(), keys); }},
             {"key", [](const QString& key) { QTest::keySequence(QApplication::focusWidget(), QKeySequence(key)); }},
             {"clipboard", [](const QString& text) { QGuiApplication::clipboard()->setText(text); }},
-            {"yes", [this](const QString&) { services.answers = {platform::Answer::Yes}; }},
+            {"yes", [this](const QString&) { services.answer = platform::Answer::Yes; }},
             {"away", [this](const QString&) { activate(&other); }},
             {"back", [this](const QString&) { activate(&form); }},
             // the window is activated again only after the box
@@ -166,10 +166,11 @@ private Q_SLOTS:
         QVERIFY(QDir(folder.path()).mkpath("生肖图片/鼠1.jpg")); // a folder in the file's place
         QVERIFY(QDir::setCurrent(folder.path()));
         Window w;
-        w.run("click Option2;click Text1;type 1984;key Return;click Option2;click Text1;type 1985");
-        QCOMPARE(w.seen(), "请输入出生年份|1985[]|鼠|无图片|Text1");
-        w.run("key Return");
-        QCOMPARE(w.seen(), "请输入出生年份|1985[]|牛|无图片|Text1");
+        for (const QString& year : {QString("1984 鼠"), QString("1985 牛")}) { // broken, missing
+            w.run("click Option2;click Text1;type " + year.left(4) + ";key Return");
+            QCOMPARE(w.seen(),
+                     "请输入出生年份|" + year.left(4) + "[]|" + year.right(1) + "|无图片|Text1");
+        }
     }
 
     void aRealRejectionBoxBelongsToTheWindowAndAnswersEnter() {
