@@ -6,7 +6,8 @@ set -euo pipefail
 run_packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev libgl-dev
-    fonts-noto-cjk fonts-arphic-ukai
+    # The two faces that stand in for the windows' Chinese fonts (ui/widgets/design_font.cpp).
+    fonts-arphic-gbsn00lp fonts-wqy-microhei
 )
 test_packages=(
     "${run_packages[@]}"

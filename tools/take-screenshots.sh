@@ -10,11 +10,13 @@ cmake --build --preset default --target moltrava >/dev/null
 scale="${1:-1}"
 suffix=$([ "$scale" = 1 ] && echo "" || echo "@${scale}x")
 
-export DISPLAY=:97
-Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp &
+# A display number that no other X server on the machine holds: Xvfb picks it and reports it.
+exec {display_pipe}<> <(:)
+Xvfb -displayfd "$display_pipe" -screen 0 1024x768x24 -nolisten tcp &
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null' EXIT
-sleep 1
+read -r -t 30 -u "$display_pipe" display_number
+export DISPLAY=":$display_number"
 openbox &
 sleep 1
 (cd assets && QT_SCALE_FACTOR="$scale" exec ../build/default/moltrava) &

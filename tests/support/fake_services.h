@@ -31,7 +31,8 @@ struct FakeServices : platform::PlatformServices {
         return launchError;
     }
     std::string openWebPage(std::string_view address) override {
-        return launchCommand(address, {});
+        launches.push_back("web " + std::string(address));
+        return launchError;
     }
     bool fileExists(std::string_view pattern) override {
         probes.emplace_back(pattern);

@@ -16,8 +16,8 @@ struct FontRequest {
 // The font of most of the controls.
 inline constexpr FontRequest Song105{"宋体", 10.5, false};
 
-// The requested family first, so a system that has it uses it, then the closest faces that
-// Debian ships (Noto CJK, AR PL UKai) for systems that do not.
+// The requested family first, so a system that has it uses it, then the closest face that
+// Debian ships (AR PL SungtiL GB or WenQuanYi Micro Hei) for systems that do not.
 [[nodiscard]] QFont DesignFont(const FontRequest& request);
 
 } // namespace ui
