@@ -13,7 +13,7 @@ from Xlib import display, protocol
 BUILD, SOURCE, PROGRAM = (Path(os.environ[v]) for v in ("MOLTRAVA_BUILD", "MOLTRAVA_SOURCE", "MOLTRAVA_PROGRAM"))
 APP, ASSETS = "io.github.moltrava.Moltrava", SOURCE / "assets"
 MAIN, ABOUT, AUTHOR, BOX = "Moltrava1.2    QQ:000000000", "关于 Moltrava V1.2", "关于作者", "Moltrava V1.2"
-STRACE = ["strace", "-f", "-s", "4096", "-e", "trace=%file", "-o"]
+STRACE = ["strace", "-f", "-s", "4096", "-e", "trace=%file"]
 START = ["panel 查询条件", "radio button 年龄", "radio button 出生年", "label (周岁)", "label (阳历)", "label 您的属相是：",
          "push button 确定", "push button 退出", "label ", "text 请输入您的年龄", "label 请输入您的年龄", "label 无图片"]
 HEARD = {  # what a screen reader reaches in each window, by role and name; Form1 after 1984
@@ -153,7 +153,7 @@ def test_package(tmp_path):
     run("dpkg-deb", "-x", deb, root := tmp_path / "root")
     entry = dict(re.findall(r"^(\w+)=(.*)$", (root / f"usr/share/applications/{APP}.desktop").read_text(), re.M))
     folder = Path(f"{root}{entry['Path']}")
-    assert visit(start([*STRACE, tmp_path / "strace", *f"{root}{entry['Exec']}".split()], folder)) == 0
+    assert visit(start([*STRACE, "-z", "-o", tmp_path / "strace", *f"{root}{entry['Exec']}".split()], folder)) == 0
     assert str(folder / "生肖图片/鼠1.jpg") in [p for _, paths in traced(tmp_path / "strace", folder) for p in paths]
     assert run("dpkg", "-l") == packages
 
@@ -162,7 +162,7 @@ def test_no_writes(tmp_path):
     (home := tmp_path / "home").mkdir()
     pictures = lambda: sorted((p.name, p.stat().st_mtime_ns) for p in (ASSETS / "生肖图片").iterdir())
     before = pictures()
-    assert visit(start([*STRACE, tmp_path / "strace", PROGRAM], HOME=str(home))) == 0
+    assert visit(start([*STRACE, "-o", tmp_path / "strace", PROGRAM], HOME=str(home))) == 0
     calls = list(traced(tmp_path / "strace", ASSETS))
     assert str(ASSETS / "生肖图片/鼠1.jpg") in [p for _, paths in calls for p in paths]
     temporary = ("/tmp/", os.environ["XDG_RUNTIME_DIR"])  # what lasts a session only
