@@ -146,7 +146,7 @@ def test_package(tmp_path):
     packages = run("dpkg", "-l")
     run("cpack", "-G", "DEB", "--config", BUILD / "CPackConfig.cmake", "-B", tmp_path)
     deb, = tmp_path.glob("moltrava_*.deb")
-    run("lintian", "--fail-on", "error", deb)
+    run("lintian", "--fail-on", "error", deb, env=os.environ | {"TMPDIR": str(tmp_path)})  # it leaves files there
     assert "libqt6widgets6" in run("dpkg-deb", "-f", deb, "Depends")
     assert "Inst moltrava " in run("apt-get", "install", "-s", "-o", "Dir::Cache::pkgcache=", "-o",  # caches kept
                                    "Dir::Cache::srcpkgcache=", f"./{deb.name}", cwd=tmp_path)
