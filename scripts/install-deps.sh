@@ -13,11 +13,11 @@ test_packages=(
     "${run_packages[@]}"
     clang-14 libfuzzer-14-dev libclang-rt-14-dev
     libgtest-dev googletest libbenchmark-dev
-    xvfb xauth x11-utils
+    xvfb xauth
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 icoutils locales
     # Installation, the Debian package and the desktop tests (tests/desktop).
-    dpkg-dev file lintian desktop-file-utils appstream librsvg2-bin
-    strace dbus at-spi2-core python3-pyatspi python3-pil python3-xlib xdotool
+    dpkg-dev file lintian desktop-file-utils appstream
+    python3-pytest strace dbus at-spi2-core python3-pyatspi python3-pil python3-xlib xdotool
 )
 
 case "${1:-}" in
