@@ -12,7 +12,7 @@ run_packages=(
 test_packages=(
     "${run_packages[@]}"
     clang-14 libfuzzer-14-dev libclang-rt-14-dev
-    libgtest-dev googletest libbenchmark-dev
+    libgtest-dev googletest
     xvfb xauth
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 icoutils locales
     # Installation, the Debian package and the desktop tests (tests/desktop).

@@ -11,6 +11,7 @@
 
 inline void WhenModalShows(std::function<void(QWidget*)> act) {
     auto* timer = new QTimer(qApp);
+    timer->setObjectName("WhenModalShows");
     QObject::connect(timer, &QTimer::timeout, timer, [=, deadline = QDeadlineTimer(30000)] {
         const QPointer<QWidget> modal = QApplication::activeModalWidget();
         if ((!modal || !modal->isVisible()) && !deadline.hasExpired())
@@ -25,7 +26,9 @@ inline void WhenModalShows(std::function<void(QWidget*)> act) {
     timer->start(10);
 }
 
+// Closes whatever modal window a failed test left behind, and stops waiting for more.
 inline void CloseLeftoverModals() {
+    qDeleteAll(qApp->findChildren<QTimer*>("WhenModalShows"));
     while (QWidget* modal = QApplication::activeModalWidget()) {
         modal->hide();
         QApplication::processEvents();

@@ -28,7 +28,8 @@ struct Window {
     FakeServices services;
     ui::Form1 form{services};
     QLineEdit* text1 = form.findChild<QLineEdit*>("Text1");
-    QWidget other; // another application's window
+    QWidget other;  // another application's window
+    QString opened; // the dialogs opened
 
     Window() { activate(&form); }
     QLabel* label(const char* name) const { return form.findChild<QLabel*>(name); }
@@ -55,7 +56,7 @@ struct Window {
         };
         // clang-format off
         const std::map<QString, std::function<void(const QString&)>> verbs{
-            {"click", [this](const QString& name) { QTest::mouseClick(form.findChild<QWidget*>(name), Qt::LeftButton); }},
+            {"click", [this](const QString& name) { click(name, Qt::LeftButton); }},
             {"type", [](const QString& keys) { QTest::keyClicks(QApplication::focusWidget(), keys); }},
             {"key", [](const QString& key) { QTest::keySequence(QApplication::focusWidget(), QKeySequence(key)); }},
             {"clipboard", [](const QString& text) { QGuiApplication::clipboard()->setText(text); }},
@@ -65,10 +66,32 @@ struct Window {
             // the window is activated again only after the box
             {"late", [this](const QString&) { services.whileMessageShows = [this] { activate(&other); }; }},
             {"close", [this](const QString&) { form.close(); }},
-            {"menupaste", [&](const QString&) { menuPaste(); }}, {"drop", drop}};
+            {"menupaste", [&](const QString&) { menuPaste(); }}, {"drop", drop},
+            // the right button over a control, or over the background (no name); a menu item
+            {"rclick", [this](const QString& name) { click(name, Qt::RightButton); }},
+            {"choose", [this](const QString& item) { choose(item); }}};
         // clang-format on
         for (const QString& step : script.split(';'))
             verbs.at(step.section(' ', 0, 0))(step.section(' ', 1));
+    }
+    // Clicks a control, or the window's background.
+    void click(const QString& name, Qt::MouseButton button) {
+        QWidget* control = form.findChild<QWidget*>(name);
+        name.isEmpty() ? QTest::mouseClick(&form, button, {}, {8, 300})
+                       : QTest::mouseClick(control, button);
+    }
+    // Chooses a menu item; the dialog it opens is noted with its title and closed.
+    void choose(const QString& item) {
+        WhenModalShows([this](QWidget* dialog) {
+            auto* title = dialog->findChild<QLabel*>("lblTitle");
+            opened +=
+                ' ' + dialog->objectName() + ':' + (title ? title->text() : dialog->windowTitle());
+            title ? title->setText("changed") : void(); // the next opening fills it afresh
+            dialog->close();
+        });
+        auto* menu = form.findChild<QMenu*>("gyabout");
+        QTest::mouseClick(menu, Qt::LeftButton, {},
+                          menu->actionGeometry(menu->findChild<QAction*>(item)).center());
     }
     // What a person sees: the prompt, the entry [its selection], the sign, the picture, the
     // focus, and each message box shown: its text, title and style.
@@ -78,9 +101,14 @@ struct Window {
             messages += QString::fromStdString(" " + m.text + "@" + m.title) +
                         QString::number(int(m.style));
         const QWidget* focus = QApplication::focusWidget();
+        const auto* menu = form.findChild<QMenu*>("gyabout");
+        const QPoint at = menu->pos() - form.mapToGlobal(QPoint());
+        const QString popup =
+            menu->isVisible() ? QString("|menu at %1,%2").arg(at.x()).arg(at.y()) : "";
         return label("Label3")->text() + '|' + text1->text() + '[' + text1->selectedText() + "]|" +
                label("Label2")->text() + '|' + label("Picture1")->accessibleName() + '|' +
-               (focus ? focus->objectName() : "-") + (form.isVisible() ? "" : "|closed") + messages;
+               (focus ? focus->objectName() : "-") + (form.isVisible() ? "" : "|closed") + popup +
+               opened + messages;
     }
 };
 
@@ -99,6 +127,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("seen");
         const QString age = "请输入您的年龄|", year = "请输入出生年份|", tooOld = " 请输入小于等于150岁的数字！@请重输16";
         const QString tooShort = " 请输入四位出生年份！@请重输16", asked = " 真的要退出吗？@退出52";
+        const QString notice = "本软件计划增加反查功能，如知道某人的属相，但不知道某人的年龄或出生年份，就可以通过本软件的反查功能来实现。";
         QTest::newRow("Enter at start: this year's sign") << "key Return" << age + "0[]|马|马|Option1";
         QTest::newRow("a birth year") << "click Option2;click Text1;type 1984;key Return" << year + "1984[]|鼠|鼠|Text1";
         QTest::newRow("digits only, 3 for an age") << "click Text1;type 1a 9-.25" << age + "192[]||无图片|Text1";
@@ -123,6 +152,12 @@ private Q_SLOTS:
         QTest::newRow("Esc, Yes") << "click Text1;yes;key Esc" << age + "0[0]||无图片|-|closed" + asked;
         QTest::newRow("Enter on 退出, Yes") << "key Tab;key Tab;key Tab;yes;key Return" << age + "0[]||无图片|-|closed" + asked;
         QTest::newRow("the close box, No") << "close" << age + "0[]||无图片|Option1" + asked;
+        QTest::newRow("the menu over the background") << "rclick" << age + "0[]||无图片|Option1|menu at 8,300";
+        for (const char* control : {"Label1", "Picture1", "frame1", "Label4", "Command1"})
+            QTest::newRow(control) << QString("rclick ") + control << age + "0[]||无图片|" + (control[0] == 'C' ? control : "Option1");
+        QTest::newRow("no menu for the left button") << "click" << age + "0[]||无图片|Option1";
+        QTest::newRow("its items") << "rclick;choose aboutsoft;rclick;choose aboutsoft;rclick;choose aboutwriter;back;rclick;choose aboutjh"
+                                   << age + "0[]||无图片|Option1 fAbout:Moltrava V1.2 fAbout:Moltrava V1.2 Form2:关于作者 " + notice + "@0";
     }
     // clang-format on
     void scripts() {
