@@ -4,11 +4,30 @@
 #include "platform/picture_file.h"
 #include "platform/platform_services.h"
 #include "platform/utf8_text.h"
-#include "support/modal.h"
 
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+// Answers the box from inside its own wait for input: `act` runs once it is up, and it is
+// hidden after in any case, so that a failed check never leaves the test waiting.
+void whenBoxShows(std::function<void(QMessageBox*)> act) {
+    QTimer::singleShot(0, qApp, [act] {
+        QMessageBox* box = nullptr;
+        if (QTest::qWaitFor(
+                [&] { return box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); },
+                30000))
+            act(box);
+        if (box && !QTest::qWaitFor([&] { return !box->isVisible(); }, 30000))
+            box->hide();
+    });
+}
+
+} // namespace
 
 class PlatformServicesTest : public QObject {
     Q_OBJECT
@@ -16,8 +35,6 @@ class PlatformServicesTest : public QObject {
     platform::PlatformServices& services = platform::RealPlatformServices::instance();
 
 private Q_SLOTS:
-    void cleanup() { CloseLeftoverModals(); }
-
     // The box's title, text, icon and buttons, and its answer to the keys, or to a click on No.
     void messageBoxesLookAndAnswerAsTheirStyleSays_data() {
         QTest::addColumn<int>("style");
@@ -37,9 +54,12 @@ private Q_SLOTS:
         QFETCH(int, style);
         QFETCH(QList<int>, keys);
         QFETCH(QString, seen);
+        QWidget window; // the box belongs to the window the user works in
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
         QString shown;
-        WhenModalShows([&](QWidget* modal) {
-            auto* box = qobject_cast<QMessageBox*>(modal);
+        whenBoxShows([&](QMessageBox* box) {
+            QCOMPARE(box->parentWidget(), &window);
             shown = box->windowTitle() + '|' + box->text() + '|' + QString::number(box->icon());
             for (QAbstractButton* button : box->buttons())
                 shown += '|' + button->text();

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The main window driven by scripts of real key and mouse events; the platform is recorded.
 #include "support/fake_services.h"
-#include "support/modal.h"
 #include "ui/main/form1.h"
 
 #include <QAccessible>
@@ -9,10 +8,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMessageBox>
 #include <QMimeData>
 #include <QScreen>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <map>
 
@@ -28,8 +27,7 @@ struct Window {
     FakeServices services;
     ui::Form1 form{services};
     QLineEdit* text1 = form.findChild<QLineEdit*>("Text1");
-    QWidget other;  // another application's window
-    QString opened; // the dialogs opened
+    QWidget other; // another application's window
 
     Window() { activate(&form); }
     QLabel* label(const char* name) const { return form.findChild<QLabel*>(name); }
@@ -67,9 +65,8 @@ struct Window {
             {"late", [this](const QString&) { services.whileMessageShows = [this] { activate(&other); }; }},
             {"close", [this](const QString&) { form.close(); }},
             {"menupaste", [&](const QString&) { menuPaste(); }}, {"drop", drop},
-            // the right button over a control, or over the background (no name); a menu item
-            {"rclick", [this](const QString& name) { click(name, Qt::RightButton); }},
-            {"choose", [this](const QString& item) { choose(item); }}};
+            // the right button over a control, or over the background (no name)
+            {"rclick", [this](const QString& name) { click(name, Qt::RightButton); }}};
         // clang-format on
         for (const QString& step : script.split(';'))
             verbs.at(step.section(' ', 0, 0))(step.section(' ', 1));
@@ -79,19 +76,6 @@ struct Window {
         QWidget* control = form.findChild<QWidget*>(name);
         name.isEmpty() ? QTest::mouseClick(&form, button, {}, {8, 300})
                        : QTest::mouseClick(control, button);
-    }
-    // Chooses a menu item; the dialog it opens is noted with its title and closed.
-    void choose(const QString& item) {
-        WhenModalShows([this](QWidget* dialog) {
-            auto* title = dialog->findChild<QLabel*>("lblTitle");
-            opened +=
-                ' ' + dialog->objectName() + ':' + (title ? title->text() : dialog->windowTitle());
-            title ? title->setText("changed") : void(); // the next opening fills it afresh
-            dialog->close();
-        });
-        auto* menu = form.findChild<QMenu*>("gyabout");
-        QTest::mouseClick(menu, Qt::LeftButton, {},
-                          menu->actionGeometry(menu->findChild<QAction*>(item)).center());
     }
     // What a person sees: the prompt, the entry [its selection], the sign, the picture, the
     // focus, and each message box shown: its text, title and style.
@@ -108,7 +92,7 @@ struct Window {
         return label("Label3")->text() + '|' + text1->text() + '[' + text1->selectedText() + "]|" +
                label("Label2")->text() + '|' + label("Picture1")->accessibleName() + '|' +
                (focus ? focus->objectName() : "-") + (form.isVisible() ? "" : "|closed") + popup +
-               opened + messages;
+               messages;
     }
 };
 
@@ -119,7 +103,6 @@ class Form1Test : public QObject {
 
 private Q_SLOTS:
     void init() { QVERIFY(QDir::setCurrent(MOLTRAVA_ASSETS_DIR)); }
-    void cleanup() { CloseLeftoverModals(); }
 
     // clang-format off
     void scripts_data() {
@@ -127,7 +110,6 @@ private Q_SLOTS:
         QTest::addColumn<QString>("seen");
         const QString age = "请输入您的年龄|", year = "请输入出生年份|", tooOld = " 请输入小于等于150岁的数字！@请重输16";
         const QString tooShort = " 请输入四位出生年份！@请重输16", asked = " 真的要退出吗？@退出52";
-        const QString notice = "本软件计划增加反查功能，如知道某人的属相，但不知道某人的年龄或出生年份，就可以通过本软件的反查功能来实现。";
         QTest::newRow("Enter at start: this year's sign") << "key Return" << age + "0[]|马|马|Option1";
         QTest::newRow("a birth year") << "click Option2;click Text1;type 1984;key Return" << year + "1984[]|鼠|鼠|Text1";
         QTest::newRow("digits only, 3 for an age") << "click Text1;type 1a 9-.25" << age + "192[]||无图片|Text1";
@@ -156,8 +138,6 @@ private Q_SLOTS:
         for (const char* control : {"Label1", "Picture1", "frame1", "Label4", "Command1"})
             QTest::newRow(control) << QString("rclick ") + control << age + "0[]||无图片|" + (control[0] == 'C' ? control : "Option1");
         QTest::newRow("no menu for the left button") << "click" << age + "0[]||无图片|Option1";
-        QTest::newRow("its items") << "rclick;choose aboutsoft;rclick;choose aboutsoft;rclick;choose aboutwriter;back;rclick;choose aboutjh"
-                                   << age + "0[]||无图片|Option1 fAbout:Moltrava V1.2 fAbout:Moltrava V1.2 Form2:关于作者 " + notice + "@0";
     }
     // clang-format on
     void scripts() {
@@ -205,19 +185,6 @@ private Q_SLOTS:
             QCOMPARE(w.seen(),
                      "请输入出生年份|" + year.left(4) + "[]|" + year.right(1) + "|无图片|Text1");
         }
-    }
-
-    void aRealRejectionBoxBelongsToTheWindowAndAnswersEnter() {
-        ui::Form1 form;
-        activate(&form);
-        QString shown;
-        WhenModalShows([&](QWidget* box) {
-            shown = box->windowTitle() + '|' + qobject_cast<QMessageBox*>(box)->text();
-            QCOMPARE(box->parentWidget(), &form);
-            QTest::keyClick(box, Qt::Key_Return);
-        });
-        QTest::keyClicks(form.findChild<QWidget*>("Text1"), "151\r");
-        QCOMPARE(shown, "请重输|请输入小于等于150岁的数字！");
     }
 };
 
