@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QDate>
+#include <QWidget>
 
 namespace platform {
 
@@ -18,12 +19,17 @@ RealPlatformServices& RealPlatformServices::instance() {
     return services;
 }
 
-// The box belongs to the window the user acted in: an open dialog, else the active window.
+// The box belongs to the window the user acted in: an open dialog, else the active window, else
+// the main window, which the window system may make active again only later.
 Answer RealPlatformServices::showMessage(std::string_view text, MessageStyle style,
                                          std::string_view title) {
     QWidget* owner = QApplication::activeModalWidget();
-    return ShowMessage(owner ? owner : QApplication::activeWindow(), FromUtf8(text), style,
-                       FromUtf8(title));
+    owner = owner ? owner : QApplication::activeWindow();
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (!owner && window->isVisible() && window->windowType() == Qt::Window)
+            owner = window;
+    }
+    return ShowMessage(owner, FromUtf8(text), style, FromUtf8(title));
 }
 
 std::string RealPlatformServices::launchCommand(std::string_view commandLine, WindowStyle style) {
