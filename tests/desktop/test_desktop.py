@@ -7,23 +7,19 @@ from pathlib import Path
 
 import pyatspi, pytest
 from gi.repository import Atspi, GLib
-from PIL import Image, ImageChops, ImageGrab, ImageStat
+from PIL import Image
 from Xlib import display, protocol
 
 BUILD, SOURCE, PROGRAM = (Path(os.environ[v]) for v in ("MOLTRAVA_BUILD", "MOLTRAVA_SOURCE", "MOLTRAVA_PROGRAM"))
 APP, ASSETS = "io.github.moltrava.Moltrava", SOURCE / "assets"
 MAIN, ABOUT, AUTHOR, BOX = "Moltrava1.2    QQ:000000000", "关于 Moltrava V1.2", "关于作者", "Moltrava V1.2"
 STRACE = ["strace", "-f", "-s", "4096", "-e", "trace=%file"]
-START = ["panel 查询条件", "radio button 年龄", "radio button 出生年", "label (周岁)", "label (阳历)", "label 您的属相是：",
-         "push button 确定", "push button 退出", "label ", "text 请输入您的年龄", "label 请输入您的年龄", "label 无图片"]
-HEARD = {  # what a screen reader reaches in each window, by role and name; Form1 after 1984
-    MAIN: START[:8] + ["label 鼠", "text 请输入出生年份", "label 请输入出生年份", "image 鼠"],
-    ABOUT: ["push button 确定", "push button 系统信息", "image 程序图标", "label Moltrava V1.2", "label 版本 1.0.0",
-            "label 能够根据你的出生年份(阳历)和你现在的年龄(周岁)来计算你属相的一个小软件，仅供大家娱乐。",
-            "label 您可以自由使用、复制和传播本软件，但不得用于商业用途。"],
-    AUTHOR: ["push button 百度博客", "push button 主 页", "label QQ:000000000", "label E-mail:author@example.com",
-             "label 本人喜欢电脑，热爱电脑技术研究，希望结交喜欢电脑的朋友，能够共同学习，相互补充，相互学习。"],
-    "请重输": ["image ", "label 请输入小于等于150岁的数字！", "panel ", "push button 确定"]}
+HEARD = {  # some of what a screen reader must reach in each window, by role and name; Form1 after 1984
+    "start": {"radio button 年龄", "text 请输入您的年龄", "label 请输入您的年龄", "label 无图片", "push button 确定"},
+    MAIN: {"radio button 出生年", "text 请输入出生年份", "label 鼠", "image 鼠", "label (阳历)", "push button 退出"},
+    ABOUT: {"push button 确定", "push button 系统信息", "image 程序图标", "label 版本 1.0.0", "label Moltrava V1.2"},
+    AUTHOR: {"push button 百度博客", "push button 主 页", "label QQ:000000000", "label E-mail:author@example.com"},
+    "请重输": {"label 请输入小于等于150岁的数字！", "push button 确定"}}
 # Calls that open a file for writing, create, rename or remove one, or change its attributes.
 WRITES = re.compile(r"^(creat|mkdir|mknod|rename|unlink|rmdir|link|symlink|truncate|f?ch(mod|own)|lchown|f?utime"
                     r"|\w*setxattr|\w*removexattr)|O_WRONLY|O_RDWR|O_CREAT|O_TRUNC|O_APPEND|O_TMPFILE")
@@ -107,18 +103,12 @@ def actions(node):
     return [node.queryAction().getName(i) for i in range(node.queryAction().nActions)]
 
 
-def heard(window):  # the nodes a screen reader reaches, by role and name; each button or option must act
+def heard(window):  # what a screen reader reaches, by role and name; each control named, and acting if it can
     found = pyatspi.findAllDescendants(window, lambda n: n.getState().contains(pyatspi.STATE_SHOWING))
-    acting = {"push button": "Press", "radio button": "Toggle"}
-    assert [n.name for n in found if n.getRoleName() in acting and acting[n.getRoleName()] not in actions(n)] == []
-    return sorted(f"{n.getRoleName()} {n.name}" for n in found)
-
-
-def smoothness(image):  # its distance from 2×2 blocks of repeated pixels against its pixel-to-pixel change
-    difference = lambda a, b: sum(ImageStat.Stat(ImageChops.difference(a, b)).mean)
-    blocks = lambda i: i.resize((i.width // 2, i.height // 2), Image.NEAREST).resize(i.size, Image.NEAREST)
-    return min(difference(i, blocks(i)) / difference(i, ImageChops.offset(i, 1, 1))
-               for i in (image, image.crop((1, 1, *image.size))))
+    acting = {"push button": "Press", "radio button": "Toggle", "text": None}
+    assert [n.name for n in found if n.getRoleName() in acting and (
+        not n.name or acting[n.getRoleName()] not in actions(n) + [None])] == []
+    return {f"{n.getRoleName()} {n.name}" for n in found}
 
 
 def start(argv, cwd=ASSETS, **env):  # accessible, as a screen reader asks; it ends with its display at the latest
@@ -174,29 +164,18 @@ def test_no_writes(tmp_path):
             and p not in (str(PROGRAM), str(PROGRAM.parent / "qt.conf"))] == []
 
 
-def test_scale2():
-    sizes, pictures = {1: [], 2: []}, []
-
-    def look(title, w):
-        sizes[scale].append((title, *geometry(w)[2:]))
-        if title == MAIN and scale == 2:  # AT-SPI gives Qt's own unscaled pixels on the desktop (0)
-            form1 = accessible(process.pid, MAIN)
-            picture = wait(lambda: pyatspi.findDescendant(form1, lambda n: n.getRoleName() == "image"), "鼠")
-            (fx, fy, _, _), (px, py, pw, ph) = (n.queryComponent().getExtents(0) for n in (form1, picture))
-            x, y = geometry(w)[0] + 2 * (px - fx), geometry(w)[1] + 2 * (py - fy)
-            box = (x + 8, y + 8, x + 2 * pw - 8, y + 2 * ph - 8)  # inside its sunken frame
-            wait(lambda: ImageGrab.grab(box, xdisplay="").getcolors(256) is None, "the picture to be drawn")
-            pictures.append(ImageGrab.grab(box, xdisplay=""))
+def test_scale2():  # every window twice as large on the screen at twice the scale
+    sizes = {1: [], 2: []}
     for scale in (1, 2):
-        assert visit(process := start([PROGRAM], QT_SCALE_FACTOR=str(scale)), scale, look) == 0
+        look = lambda title, w: sizes[scale].append((title, *geometry(w)[2:]))
+        assert visit(start([PROGRAM], QT_SCALE_FACTOR=str(scale)), scale, look) == 0
     for (title, width, height), (title2, width2, height2) in zip(sizes[1], sizes[2], strict=True):
         assert title == title2 and abs(width2 - 2 * width) <= 2 and abs(height2 - 2 * height) <= 2, sizes
-    assert smoothness(pictures[0]) > 0.25
 
 
 def test_screen_reader():
     form1 = accessible((process := start([PROGRAM])).pid, MAIN)
-    assert heard(form1) == sorted(START)
+    assert HEARD["start"] <= heard(form1)
     window(MAIN); keys("Right", "Tab"); xdo("type", "--delay", "60", "1984")
     ok = pyatspi.findDescendant(form1, lambda n: n.name == "确定")
     ok.queryAction().doAction(actions(ok).index("Press"))
@@ -207,5 +186,5 @@ def test_screen_reader():
         if title in HEARD:
             node = accessible(process.pid, title)
             wait(lambda: title != MAIN or "label 鼠" in heard(node), "the sign of 1984")
-            assert heard(node) == sorted(HEARD[title])
+            assert HEARD[title] <= heard(node)
     assert visit(process, look=look) == 0
