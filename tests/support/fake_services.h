@@ -34,10 +34,7 @@ struct FakeServices : platform::PlatformServices {
         launches.push_back("web " + std::string(address));
         return launchError;
     }
-    bool fileExists(std::string_view pattern) override {
-        probes.emplace_back(pattern);
-        return pattern == existingFile;
-    }
+    bool fileExists(std::string_view pattern) override { return pattern == existingFile; }
     bool getKeyValue(std::uint32_t root, std::string_view key, std::string_view name,
                      std::string& keyVal) override {
         lookups.push_back((root == 0x80000002 ? "HKLM\\" : "") + std::string(key) + '@' +
@@ -57,5 +54,5 @@ struct FakeServices : platform::PlatformServices {
     std::string existingFile, launchError;
     int year = 2026, programEnds = 0;
     std::vector<Message> messages;
-    std::vector<std::string> launches, probes, lookups; // web pages are launches too
+    std::vector<std::string> launches, lookups; // web pages are launches too
 };

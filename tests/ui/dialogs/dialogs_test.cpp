@@ -18,11 +18,8 @@ QString seen(QWidget* window, const QStringList& names) {
     QString all = window->objectName() + '|' + window->windowTitle();
     for (const QString& name : names) {
         QWidget* control = window->findChild<QWidget*>(name.section('@', -1));
-        auto* label = qobject_cast<QLabel*>(control);
         QDebug text = QDebug(&all).noquote().nospace() << '|';
-        name[0] == '@'
-            ? text << control->geometry()
-            : text << (label ? label->text() : qobject_cast<QAbstractButton*>(control)->text());
+        name[0] == '@' ? text << control->geometry() : text << control->property("text").toString();
     }
     return all;
 }
