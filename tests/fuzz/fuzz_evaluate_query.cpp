@@ -16,8 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::int32_t currentYear = 0;
     std::memcpy(&currentYear, data + 1, sizeof currentYear);
     const std::string text(reinterpret_cast<const char*>(data + 5), size - 5);
-    const core::QueryOutcome outcome = core::EvaluateQuery(
-        age ? core::QueryMode::Age : core::QueryMode::BirthYear, text, currentYear);
+    const core::QueryOutcome outcome =
+        core::EvaluateQuery(age ? core::QueryMode::Age : core::QueryMode::BirthYear, text, currentYear);
 
     // The value when it has at most 9 significant digits, else more than either bound; and the
     // remainder another way: 10^k leaves 4 when divided by 12 for every k >= 2.
@@ -27,16 +27,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t k = 0; !age && k < digits.size(); ++k)
         year += (digits[digits.size() - 1 - k] - '0') * (k == 0 ? 1 : k == 1 ? 10 : 4);
     using Kind = core::QueryOutcomeKind;
-    const Kind kind = text.empty() || text.find_first_not_of("0123456789") != std::string::npos
-                          ? Kind::NotANumber
-                      : age && value > 150   ? Kind::AgeTooLarge
-                      : !age && value < 1000 ? Kind::YearTooShort
-                      : year % 12 < 0        ? Kind::NoSign
-                                             : Kind::SignFound;
+    const Kind kind = text.empty() || text.find_first_not_of("0123456789") != std::string::npos ? Kind::NotANumber
+                      : age && value > 150                                                      ? Kind::AgeTooLarge
+                      : !age && value < 1000                                                    ? Kind::YearTooShort
+                      : year % 12 < 0                                                           ? Kind::NoSign
+                                                                                                : Kind::SignFound;
     const bool rejected = kind != Kind::SignFound && kind != Kind::NoSign;
     if (outcome.kind != kind || outcome.isRejection() != rejected ||
-        outcome.sign.has_value() != (kind == Kind::SignFound) ||
-        (outcome.sign && outcome.sign->remainder != year % 12))
+        outcome.sign.has_value() != (kind == Kind::SignFound) || (outcome.sign && outcome.sign->remainder != year % 12))
         std::abort();
     return 0;
 }

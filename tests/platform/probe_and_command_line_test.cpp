@@ -18,18 +18,15 @@ namespace {
 namespace fs = std::filesystem;
 
 TEST(FileProbe, FindsOrdinaryVisibleFilesByNameOrWildcard) {
-    const fs::path folder =
-        fs::temp_directory_path() / ("moltrava-probe-" + std::to_string(std::random_device()()));
+    const fs::path folder = fs::temp_directory_path() / ("moltrava-probe-" + std::to_string(std::random_device()()));
     fs::create_directories(folder / "sub folder");
-    for (const fs::path& name :
-         {fs::path("MSINFO32.EXE"), fs::path(u8"生肖.jpg"), fs::path(".hidden")})
+    for (const fs::path& name : {fs::path("MSINFO32.EXE"), fs::path(u8"生肖.jpg"), fs::path(".hidden")})
         std::ofstream(folder / name) << "x";
 #ifdef _WIN32 // there a file is hidden by its attribute, not by its name
     SetFileAttributesW((folder / ".hidden").c_str(), FILE_ATTRIBUTE_HIDDEN);
 #endif
     const std::string at = (folder / "").string();
-    for (const std::string& found :
-         {at + "MSINFO*.EXE", at + "MSINFO3?.EXE", at + "*", at + "生肖.jpg"})
+    for (const std::string& found : {at + "MSINFO*.EXE", at + "MSINFO3?.EXE", at + "*", at + "生肖.jpg"})
         EXPECT_TRUE(platform::FileExists(found)) << found;
     for (const std::string& absent :
          {at + "sub*", at + ".hid*", at + "MSINFO?.EXE", at + "missing/*", at, std::string()})
@@ -38,8 +35,7 @@ TEST(FileProbe, FindsOrdinaryVisibleFilesByNameOrWildcard) {
     std::replace(backslashed.begin(), backslashed.end(), '/', '\\');
     EXPECT_TRUE(platform::FileExists(backslashed));
     fs::remove_all(folder);
-    EXPECT_TRUE(platform::MatchesWildcard("abcbc", "a*bc") &&
-                !platform::MatchesWildcard("abcbd", "a*bc"));
+    EXPECT_TRUE(platform::MatchesWildcard("abcbc", "a*bc") && !platform::MatchesWildcard("abcbd", "a*bc"));
     EXPECT_FALSE(platform::MatchesWildcard(std::string(40, 'a') + "b", "*a*a*a*a*a*a*a*a*a*a*c"));
 }
 

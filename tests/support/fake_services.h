@@ -18,13 +18,11 @@ struct FakeServices : platform::PlatformServices {
         std::string text, title;
         Style style;
     };
-    platform::Answer showMessage(std::string_view text, Style style,
-                                 std::string_view title) override {
+    platform::Answer showMessage(std::string_view text, Style style, std::string_view title) override {
         messages.push_back({std::string(text), std::string(title), style});
         if (whileMessageShows)
             whileMessageShows();
-        return style != Style::YesNoExclamation ? platform::Answer::Ok
-                                                : std::exchange(answer, platform::Answer::No);
+        return style != Style::YesNoExclamation ? platform::Answer::Ok : std::exchange(answer, platform::Answer::No);
     }
     std::string launchCommand(std::string_view line, platform::WindowStyle style) override {
         launches.push_back(std::string(line) + (int(style) == 1 ? "" : " (minimized)"));
@@ -35,10 +33,8 @@ struct FakeServices : platform::PlatformServices {
         return launchError;
     }
     bool fileExists(std::string_view pattern) override { return pattern == existingFile; }
-    bool getKeyValue(std::uint32_t root, std::string_view key, std::string_view name,
-                     std::string& keyVal) override {
-        lookups.push_back((root == 0x80000002 ? "HKLM\\" : "") + std::string(key) + '@' +
-                          std::string(name));
+    bool getKeyValue(std::uint32_t root, std::string_view key, std::string_view name, std::string& keyVal) override {
+        lookups.push_back((root == 0x80000002 ? "HKLM\\" : "") + std::string(key) + '@' + std::string(name));
         const auto found = registry.find(std::string(name));
         if (found != registry.end() && found->second == "0")
             throw platform::RegistryError("size 0");

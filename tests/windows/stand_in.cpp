@@ -16,8 +16,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     self.resize(GetModuleFileNameW(nullptr, self.data(), MAX_PATH));
     STARTUPINFOW startup{};
     GetStartupInfoW(&startup);
-    std::string record =
-        std::to_string((startup.dwFlags & STARTF_USESHOWWINDOW) ? startup.wShowWindow : -1) + '\n';
+    std::string record = std::to_string((startup.dwFlags & STARTF_USESHOWWINDOW) ? startup.wShowWindow : -1) + '\n';
     int count = 0;
     wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
     for (int i = 1; i < count; ++i)

@@ -24,9 +24,8 @@ namespace fs = std::filesystem;
 // A string value of HKEY_CURRENT_USER, created with its key.
 void setValue(std::string_view key, const char* name, const fs::path& text) {
     const std::wstring value = text.wstring();
-    RegSetKeyValueW(HKEY_CURRENT_USER, platform::WideFromUtf8(key).c_str(),
-                    platform::WideFromUtf8(name).c_str(), REG_SZ, value.c_str(),
-                    DWORD((value.size() + 1) * sizeof(wchar_t)));
+    RegSetKeyValueW(HKEY_CURRENT_USER, platform::WideFromUtf8(key).c_str(), platform::WideFromUtf8(name).c_str(),
+                    REG_SZ, value.c_str(), DWORD((value.size() + 1) * sizeof(wchar_t)));
 }
 
 // The real platform, with the registry's HKEY_LOCAL_MACHINE moved to HKEY_CURRENT_USER.
@@ -34,9 +33,7 @@ struct WindowsServices final : FakeServices {
     std::string launchCommand(std::string_view line, platform::WindowStyle style) override {
         return platform::StartProcess(line, int(style));
     }
-    bool fileExists(std::string_view pattern) override { return platform::FileExists(pattern); }
-    bool getKeyValue(std::uint32_t root, std::string_view key, std::string_view value,
-                     std::string& text) override {
+    bool getKeyValue(std::uint32_t root, std::string_view key, std::string_view value, std::string& text) override {
         EXPECT_EQ(root, platform::HkeyLocalMachine);
         return platform::GetKeyValue(platform::HkeyCurrentUser, key, value, text);
     }
@@ -67,8 +64,7 @@ protected:
         return std::string(std::istreambuf_iterator<char>(file), {});
     }
 
-    const fs::path folder =
-        fs::temp_directory_path() / ("moltrava-" + std::to_string(GetCurrentProcessId()));
+    const fs::path folder = fs::temp_directory_path() / ("moltrava-" + std::to_string(GetCurrentProcessId()));
     WindowsServices services;
 };
 
@@ -76,16 +72,15 @@ protected:
 // code page 936, each double-byte character used to leave a NUL at the end.
 TEST_F(OnWindows, StartSysInfoStartsTheToolItsPathNamesAndNoOther) {
     const bool doubleByte = GetACP() == 936;
-    const fs::path tool = install(doubleByte ? fs::path(u8"Program Files\\系统信息.exe")
-                                             : "Program Files\\msinfo32.exe");
+    const fs::path tool =
+        install(doubleByte ? fs::path(u8"Program Files\\系统信息.exe") : "Program Files\\msinfo32.exe");
     install("Program.exe"); // started by an unquoted path
     setValue(ui::ToolPathKey, "PATH", tool);
     ui::StartSysInfo(services);
     EXPECT_EQ(started(tool), "1\n");
     EXPECT_TRUE(services.messages.empty() && doubleByte) << "the ANSI code page is " << GetACP();
     std::string root; // the predefined roots are 32-bit values that Windows widens with their sign
-    EXPECT_TRUE(platform::GetKeyValue(platform::HkeyLocalMachine,
-                                      "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion",
+    EXPECT_TRUE(platform::GetKeyValue(platform::HkeyLocalMachine, "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion",
                                       "SystemRoot", root));
     EXPECT_EQ(_stricmp(root.c_str(), "c:\\windows"), 0) << root;
 }
@@ -93,8 +88,7 @@ TEST_F(OnWindows, StartSysInfoStartsTheToolItsPathNamesAndNoOther) {
 TEST_F(OnWindows, AWebAddressIsOneArgumentOfAMinimizedStart) {
     const fs::path browser = install("Web Browser\\explorer.exe");
     const std::string address = "https://a.example/x%20y z";
-    const std::string line =
-        platform::CommandLineWithArgument(platform::Utf8FromWide(browser.wstring()), address);
+    const std::string line = platform::CommandLineWithArgument(platform::Utf8FromWide(browser.wstring()), address);
     EXPECT_EQ(platform::StartProcess(line, int(platform::WindowStyle::MinimizedFocus)), "");
     EXPECT_EQ(started(browser), "2\n" + address + "\n");
 }

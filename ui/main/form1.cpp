@@ -4,6 +4,7 @@
 #include "entry_box.h"
 #include "form1_layout.h"
 #include "ui/author_details.h"
+#include "ui/qt_translations.h"
 #include "ui/dialogs/fabout.h"
 #include "ui/dialogs/form2.h"
 #include "platform/picture_file.h"
@@ -39,9 +40,11 @@ Form1::Form1(platform::PlatformServices& services, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
     , m_services(services) {
-    static const bool accessibleAsWindow =
-        (QAccessible::installFactory(mainWindowAccessible), true);
-    Q_UNUSED(accessibleAsWindow);
+    // Once for the program: a screen reader meets this window as a window, and Qt's own texts
+    // are in Chinese too.
+    static const bool prepared =
+        (QAccessible::installFactory(mainWindowAccessible), InstallQtTranslations(), true);
+    Q_UNUSED(prepared);
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(FromUtf8(CaptionPrefix) + FromUtf8(author::QqNumber));
     setWindowIcon(ProgramIcon());

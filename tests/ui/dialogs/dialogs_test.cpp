@@ -27,12 +27,7 @@ QString seen(QWidget* window, const QStringList& names) {
 // Centred but for rounding: a window of odd width has no exact centre.
 bool centredOn(QWidget* window, const QRect& area) {
     window->show();
-    return QTest::qWaitForWindowActive(window) &&
-           (window->geometry().center() - area.center()).manhattanLength() <= 2;
-}
-
-void key(Qt::Key key) {
-    QTest::keyClick(QApplication::focusWidget(), key);
+    return QTest::qWaitForWindowActive(window) && (window->geometry().center() - area.center()).manhattanLength() <= 2;
 }
 
 } // namespace
@@ -61,28 +56,24 @@ private Q_SLOTS:
                      "fAbout|关于 Moltrava V1.2|Moltrava V1.2|版本 1.0.0|确定|系统信息|QRect(224,175 68x23)|QRect(224,205 68x23)|QRect(16,16 36x36)|QRect(16,88 259x54)");
             // clang-format on
             const QImage image = about.grab().toImage(); // the etched line over the buttons
-            QVERIFY(image.pixelColor(100, 163) == QColor(0x808080) &&
-                    image.pixelColor(306, 165) == Qt::white);
+            QVERIFY(image.pixelColor(100, 163) == QColor(0x808080) && image.pixelColor(306, 165) == Qt::white);
             QVERIFY(about.findChild<QWidget*>("cmdOK")->hasFocus());
-            for (const Qt::Key next :
-                 {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Return}) // to 系统信息, past the icon
-                key(next);
+            for (const Qt::Key next : {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Return}) // to 系统信息, past the icon
+                QTest::keyClick(QApplication::focusWidget(), next);
             services.registry.clear();
             QVERIFY(about.isVisible());
-            key(Qt::Key_Tab); // back to 确定
-            close ? key(close) : void(about.close());
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // back to 确定
+            close ? QTest::keyClick(QApplication::focusWidget(), close) : void(about.close());
             QVERIFY(!about.isVisible());
         }
-        QCOMPARE(services.launches,
-                 std::vector<std::string>{"\"C:\\Program Files\\msinfo32.exe\""});
+        QCOMPARE(services.launches, std::vector<std::string>{"\"C:\\Program Files\\msinfo32.exe\""});
         QCOMPARE(services.messages.size(), 2u);
         QCOMPARE(services.messages[1].text + services.messages[1].title, "此时系统信息不可用");
     }
 
     void theAuthorDialogOpensPagesAndStaysOpen() {
         ui::Form2 author(services);
-        QVERIFY(centredOn(&author, author.screen()->availableGeometry()) &&
-                author.size() == QSize(312, 206));
+        QVERIFY(centredOn(&author, author.screen()->availableGeometry()) && author.size() == QSize(312, 206));
         QVERIFY(!author.parentWidget() && author.windowModality() == Qt::ApplicationModal);
         // The greeting's three lines of the substitute face take 45 pixels, one more than its
         // box: it grows rather than cut a line.
@@ -90,13 +81,13 @@ private Q_SLOTS:
         QCOMPARE(seen(&author, {"Label2", "Label3", "Command2", "Command1", "@Label1", "@Command2", "@Command1"}),
                  "Form2|关于作者|QQ:000000000|E-mail:author@example.com|百度博客|主 页|QRect(24,24 260x45)|QRect(188,168 73x25)|QRect(52,168 65x25)");
         // clang-format on
-        key(Qt::Key_Escape); // no cancel button
-        key(Qt::Key_Return); // 百度博客 has the focus
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); // no cancel button
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); // 百度博客 has the focus
         services.launchError = "没有浏览器";
         QTest::mouseClick(author.findChild<QWidget*>("Command1"), Qt::LeftButton);
         QVERIFY(author.isVisible());
-        QCOMPARE(services.launches, (std::vector<std::string>{"web https://blog.example.org/",
-                                                              "web https://www.example.com/"}));
+        QCOMPARE(services.launches,
+                 (std::vector<std::string>{"web https://blog.example.org/", "web https://www.example.com/"}));
         QCOMPARE(services.messages.size(), 1u); // the page that could not be opened
         QCOMPARE(services.messages[0].text, "无法打开网页：https://www.example.com/\n没有浏览器");
     }
@@ -118,11 +109,9 @@ private Q_SLOTS:
             if (c->isWindow() || text.isEmpty()) // the menu has the desktop's font
                 continue;
             const QRawFont face = QRawFont::fromFont(c->font());
-            QVERIFY2(c->font().families().contains(face.familyName()),
-                     qPrintable(face.familyName()));
+            QVERIFY2(c->font().families().contains(face.familyName()), qPrintable(face.familyName()));
             QVERIFY2(!face.glyphIndexesForString(text + shownLater).contains(0), qPrintable(text));
-            QVERIFY2(!c->font().bold() ||
-                         reach(c->font(), true, text) > reach(c->font(), false, text),
+            QVERIFY2(!c->font().bold() || reach(c->font(), true, text) > reach(c->font(), false, text),
                      qPrintable(text));
         }
     }

@@ -40,8 +40,7 @@ TEST(StartSysInfo, StartsTheToolOrShowsTheOneMessage) {
         const bool started = !row.launches.empty() && row.launchError.empty();
         EXPECT_EQ(services.messages.size(), started ? 0u : 1u) << row.name;
         for (const FakeServices::Message& message : services.messages)
-            EXPECT_EQ(message.text + message.title + char('0' + int(message.style)),
-                      "此时系统信息不可用0");
+            EXPECT_EQ(message.text + message.title + char('0' + int(message.style)), "此时系统信息不可用0");
     }
 }
 
