@@ -22,7 +22,7 @@ private Q_SLOTS:
     void messageBoxesLookAndAnswerAsTheirStyleSays() {
         QWidget window; // the box belongs to the window the user works in
         window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QVERIFY(QTest::qWaitForWindowActive(&window, 30000));
         const QString question = "退出|2|是(&Y)|否(&N)=";
         // clang-format off
         const struct { int style; QList<int> keys; QString seen; } rows[] = {

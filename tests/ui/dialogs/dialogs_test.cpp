@@ -27,7 +27,8 @@ QString seen(QWidget* window, const QStringList& names) {
 // Centred but for rounding: a window of odd width has no exact centre.
 bool centredOn(QWidget* window, const QRect& area) {
     window->show();
-    return QTest::qWaitForWindowActive(window) && (window->geometry().center() - area.center()).manhattanLength() <= 2;
+    return QTest::qWaitForWindowActive(window, 30000) &&
+           (window->geometry().center() - area.center()).manhattanLength() <= 2;
 }
 
 } // namespace

@@ -22,7 +22,7 @@ const QTemporaryDir NoPictures;
 void activate(QWidget* window) {
     window->show();
     window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window));
+    QVERIFY(QTest::qWaitForWindowActive(window, 30000));
 }
 
 struct Window {
