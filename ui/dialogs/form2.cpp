@@ -56,10 +56,10 @@ Form2::Form2(platform::PlatformServices& services, QWidget* parent)
 
     for (const ControlRow& row : Controls)
         BuildControl(this, row);
-    FindControl<DesignLabel>(this, "Label2")->setText(FromUtf8(QqPrefix) +
-                                                      FromUtf8(author::QqNumber));
-    FindControl<DesignLabel>(this, "Label3")->setText(FromUtf8(EmailPrefix) +
-                                                      FromUtf8(author::Email));
+    FindControl<DesignLabel>(this, "Label2")
+        ->setText(FromUtf8(QqPrefix) + FromUtf8(author::QqNumber));
+    FindControl<DesignLabel>(this, "Label3")
+        ->setText(FromUtf8(EmailPrefix) + FromUtf8(author::Email));
 
     auto* blog = FindControl<QPushButton>(this, "Command2");
     auto* home = FindControl<QPushButton>(this, "Command1");

@@ -86,8 +86,8 @@ void EntryBox::keyPressEvent(QKeyEvent* event) {
     default:
         break;
     }
-    const bool pastes = event->matches(QKeySequence::Paste) &&
-                        !event->modifiers().testFlag(Qt::ControlModifier);
+    const bool pastes =
+        event->matches(QKeySequence::Paste) && !event->modifiers().testFlag(Qt::ControlModifier);
     if (pastes ? clipboardHoldsDigits(QClipboard::Clipboard) : admitsKey(*event)) {
         QLineEdit::keyPressEvent(event);
         return;

@@ -3,11 +3,11 @@
 
 #include "entry_box.h"
 #include "form1_layout.h"
+#include "platform/picture_file.h"
 #include "ui/author_details.h"
-#include "ui/qt_translations.h"
 #include "ui/dialogs/fabout.h"
 #include "ui/dialogs/form2.h"
-#include "platform/picture_file.h"
+#include "ui/qt_translations.h"
 #include "ui/widgets/icons.h"
 #include "ui/widgets/picture_box.h"
 #include "ui/widgets/placement.h"
@@ -188,8 +188,8 @@ void Form1::showEvent(QShowEvent* event) {
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
-    const platform::Answer answer = m_services.showMessage(
-        CloseQuestion, platform::MessageStyle::YesNoExclamation, CloseTitle);
+    const platform::Answer answer =
+        m_services.showMessage(CloseQuestion, platform::MessageStyle::YesNoExclamation, CloseTitle);
     if (answer != platform::Answer::Yes) {
         event->ignore();
         return;
