@@ -38,7 +38,8 @@ private Q_SLOTS:
                         QString::number(box->icon());
                 for (QAbstractButton* button : box->buttons())
                     shown += '|' + button->text();
-                shown += row.style == 52 && box->close() ? "closed" : "";
+                shown +=
+                    row.style == 52 && (box->close() || box->windowFlags() & Qt::WindowCloseButtonHint) ? "closed" : "";
                 for (const int key : row.keys)
                     QTest::keyClick(box, Qt::Key(key));
                 row.keys.isEmpty() ? QTest::mouseClick(box->button(QMessageBox::No), Qt::LeftButton) : void();
@@ -55,6 +56,7 @@ private Q_SLOTS:
         for (const core::SignEntry& sign : core::SignTable) {
             const auto loaded = platform::LoadPictureFile(platform::FromUtf8(sign.picturePath));
             QVERIFY2(loaded.ok() && loaded.picture.size() == QSize(64, 64), qPrintable(loaded.error));
+            QVERIFY(sign.picturePath.find(sign.caption) != sign.picturePath.npos); // its own animal
         }
     }
 };

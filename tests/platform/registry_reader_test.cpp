@@ -48,7 +48,7 @@ TEST(GetKeyValue, ReadsByTheBufferAndTrimmingRulesAndClosesWhatItOpened) {
         {1, "C:\\" + pair + pair + nul, "SOFTWARE\\Tool", "PATH", "C:\\" + pair + pair}, // no NULs left
         {1, pairs + nul, "SOFTWARE\\Tool", "PATH", pairs}, {1, a1023 + nul, "SOFTWARE\\Tool", "PATH", a1023},
         {1, a1023 + "a" + nul, "SOFTWARE\\Tool", "PATH", "(none)"}, // longer than the buffer
-        {4, std::string("\x03\x02\x01\x00", 4), "SOFTWARE\\Tool", "PATH", "&h123"},
+        {4, std::string("\x0B\x0A\xAB\x00", 4), "SOFTWARE\\Tool", "PATH", "&hABAB"},
         {4, "\x78\x56\x34\x12", "SOFTWARE\\Tool", "PATH", "&h12345678"},
         {3, "\x01\x02", "SOFTWARE\\Tool", "PATH", "before"}, // another type: found, the text kept
         {1, "x" + nul, "SOFTWARE\\Tool", "MSINFO", "(none)"}, {1, "x", "SOFTWARE\\Other", "PATH", "(none)"},

@@ -26,9 +26,9 @@ QString seen(QWidget* window, const QStringList& names) {
 
 // Centred but for rounding: a window of odd width has no exact centre.
 bool centredOn(QWidget* window, const QRect& area) {
+    const int off = (window->geometry().center() - area.center()).manhattanLength(); // placed before it shows
     window->show();
-    return QTest::qWaitForWindowActive(window, 30000) &&
-           (window->geometry().center() - area.center()).manhattanLength() <= 2;
+    return QTest::qWaitForWindowActive(window, 30000) && off <= 2;
 }
 
 } // namespace
@@ -63,7 +63,7 @@ private Q_SLOTS:
                 QTest::keyClick(QApplication::focusWidget(), next);
             services.registry.clear();
             QVERIFY(about.isVisible());
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // back to 确定
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab); // to the icon
             close ? QTest::keyClick(QApplication::focusWidget(), close) : void(about.close());
             QVERIFY(!about.isVisible());
         }
