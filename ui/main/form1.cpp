@@ -20,6 +20,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 
 namespace ui {
 
@@ -47,7 +48,6 @@ Form1::Form1(platform::PlatformServices& services, QWidget* parent)
     Q_UNUSED(prepared);
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(FromUtf8(CaptionPrefix) + FromUtf8(author::QqNumber));
-    setWindowIcon(ProgramIcon());
     setFont(DesignFont({"幼圆", 15, false}));
     resize(PixelSize(ClientWidth, ClientHeight));
 
@@ -185,6 +185,16 @@ void Form1::showEvent(QShowEvent* event) {
     m_startedUp = true;
     m_option1->setFocus(Qt::OtherFocusReason);
     m_option1->setChecked(true);
+}
+
+// The icon is read once the window has been painted: the window appears that much sooner, and
+// its icon follows in the next turn of the event loop.
+void Form1::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    if (m_iconPending) {
+        m_iconPending = false;
+        QTimer::singleShot(0, this, [this] { setWindowIcon(ProgramIcon()); });
+    }
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

@@ -40,6 +40,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -66,6 +67,7 @@ private:
     QSize m_pictureStartSize;
     bool m_startedUp = false;
     bool m_rightPressOnSurface = false;
+    bool m_iconPending = true;
 };
 
 } // namespace ui

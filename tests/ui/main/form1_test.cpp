@@ -158,6 +158,7 @@ private Q_SLOTS:
                  QRect(w.form.screen()->availableGeometry().center() - QPoint(194, 155), QSize(390, 312)));
         QCOMPARE(w.label("Label4")->geometry(), QRect(QPoint(64, 29), w.label("Label4")->sizeHint()));
         QCOMPARE(w.text1->palette().color(QPalette::Text), QColor(0xff8000)); // its one colour
+        QTRY_COMPARE(w.form.windowIcon().availableSizes().size(), 5); // once the window is painted
         w.run("key Return");
         QCOMPARE(w.label("Picture1")->size(), QSize(64, 64) + 2 * QSize(1, 1) * w.label("Picture1")->frameWidth());
         w.run("key Right"); // a cleared result gives the picture box its own size back
