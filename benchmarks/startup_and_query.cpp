@@ -11,7 +11,8 @@
 //
 // `moltrava_benchmark child form1` (or oneline, bare) starts one window and ends at its first
 // paint, so that `valgrind --tool=callgrind` counts the instructions up to it.
-#include "ui/main/form1.h"
+#include "ui/qt/form1.h"
+#include "ui/qt/services.h"
 
 #include <QApplication>
 #include <QDir>
@@ -88,10 +89,10 @@ int runChild(int argc, char* argv[], std::string_view which) {
     QApplication app(argc, argv);
     QWidget plain;
     plain.resize(390, 312);
-    ui::Form1* form = nullptr;
+    ui::qt::Form1* form = nullptr;
     QWidget* window = &plain;
     if (which == "form1") {
-        form = new ui::Form1;
+        form = new ui::qt::Form1(ui::qt::Services::instance());
         window = form;
     } else if (which == "oneline") {
         auto* line = new QLabel(QString::fromUtf8(OneLineText), &plain);
@@ -174,7 +175,7 @@ double medianQueryMicroseconds(int argc, char* argv[]) {
     std::printf("one-line window: \"%s\" in %s %.1f pt\n", OneLineText,
                 qPrintable(QFontInfo(oneLine).family()), OneLinePoints);
     QDir::setCurrent(QStringLiteral(MOLTRAVA_ASSETS_DIR));
-    ui::Form1 form;
+    ui::qt::Form1 form(ui::qt::Services::instance());
     form.show();
     form.findChild<QRadioButton*>(QStringLiteral("Option2"))->setChecked(true);
     form.findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QStringLiteral("1984"));

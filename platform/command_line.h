@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// Command lines as Windows splits them. Plain C++ so that it builds for Windows without Qt.
+// Command lines as Windows splits them.
 #pragma once
 
 #include <string>
@@ -17,5 +17,9 @@ namespace platform {
 // split it. The argument must hold no quote, as a percent-encoded web address holds none.
 [[nodiscard]] std::string CommandLineWithArgument(std::string_view program,
                                                   std::string_view argument);
+
+// The command line that opens a web address in the user's browser on Windows: "explorer.exe"
+// with the address as one argument, percent-encoded so that it holds no space or quote.
+[[nodiscard]] std::string WebPageCommandLine(std::string_view address);
 
 } // namespace platform

@@ -1,28 +1,15 @@
 // SPDX-License-Identifier: MIT
 // What the program asks of the system, behind one interface with UTF-8 texts, so that a test
-// can put a recording fake in its place. Plain C++: the Windows build uses it without Qt.
+// can put a recording fake in its place. Each front end provides the services of its platform.
 #pragma once
+
+#include "service_types.h"
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace platform {
-
-// The message-box styles the program uses, with the values Windows gives them.
-enum class MessageStyle {
-    Ok = 0,                // OK button, no icon
-    OkStop = 16,           // OK button, stop icon
-    YesNoExclamation = 52, // Yes and No buttons, exclamation icon
-};
-
-enum class Answer { Ok, Yes, No };
-
-// How a started program's first window appears, with the values Windows gives them.
-enum class WindowStyle {
-    NormalFocus = 1,
-    MinimizedFocus = 2,
-};
 
 class PlatformServices {
 public:
@@ -31,6 +18,9 @@ public:
     // A modal box over the window the user is working in; an empty title means the program's.
     virtual Answer showMessage(std::string_view text, MessageStyle style,
                                std::string_view title) = 0;
+    // Reads a picture file: the empty path gives the empty picture; a relative path is taken
+    // from the working directory, and the stored backslash separates folders on every system.
+    [[nodiscard]] virtual LoadedPicture loadPicture(std::string_view path) = 0;
     // Starts a whole command line without waiting; returns why it failed, or an empty text.
     [[nodiscard]] virtual std::string launchCommand(std::string_view commandLine,
                                                     WindowStyle style) = 0;
@@ -44,21 +34,6 @@ public:
     [[nodiscard]] virtual int currentYear() = 0;
     // Ends the program at once: no window is asked to close first.
     virtual void endProgram() = 0;
-};
-
-// The services of the machine the program runs on (built with the Qt program).
-class RealPlatformServices final : public PlatformServices {
-public:
-    [[nodiscard]] static RealPlatformServices& instance();
-
-    Answer showMessage(std::string_view text, MessageStyle style, std::string_view title) override;
-    std::string launchCommand(std::string_view commandLine, WindowStyle style) override;
-    std::string openWebPage(std::string_view address) override;
-    bool fileExists(std::string_view pattern) override;
-    bool getKeyValue(std::uint32_t keyRoot, std::string_view keyName, std::string_view subKeyRef,
-                     std::string& keyVal) override;
-    int currentYear() override;
-    void endProgram() override;
 };
 
 } // namespace platform

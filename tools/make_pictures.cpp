@@ -11,15 +11,16 @@
 #include <QPainter>
 #include <QTextStream>
 
+#include <array>
 #include <cstdio>
-#include <utility>
+#include <string_view>
 
 namespace {
 
-// The emoji for each sign, in the order of the sign table.
-constexpr std::pair<const char*, const char*> AnimalEmoji[] = {
-    {"猴", "🐒"}, {"鸡", "🐓"}, {"狗", "🐕"}, {"猪", "🐖"}, {"鼠", "🐀"}, {"牛", "🐂"},
-    {"虎", "🐅"}, {"兔", "🐇"}, {"龙", "🐉"}, {"蛇", "🐍"}, {"马", "🐎"}, {"羊", "🐐"},
+// The emoji for each sign, in the order of the sign table: monkey, rooster, dog, pig, rat, ox,
+// tiger, rabbit, dragon, snake, horse, goat.
+constexpr std::array<const char*, core::SignTable.size()> AnimalEmoji{
+    "🐒", "🐓", "🐕", "🐖", "🐀", "🐂", "🐅", "🐇", "🐉", "🐍", "🐎", "🐐",
 };
 constexpr const char* ProgramIconEmoji = "🐲";
 constexpr const char* AuthorIconEmoji = "🧑‍💻";
@@ -66,10 +67,12 @@ int main(int argc, char* argv[]) {
     QDir().mkpath(icons);
 
     bool ok = true;
-    for (const auto& [caption, emoji] : AnimalEmoji) {
-        const QString name = QString::fromUtf8(caption) + QStringLiteral("1.jpg");
-        ok &= save(drawEmoji(QString::fromUtf8(emoji), 64, Qt::white), pictures + u'/' + name,
-                   "JPEG", 92);
+    for (const core::SignEntry& sign : core::SignTable) {
+        // The stored path's file name, after its backslash.
+        const std::string_view file = sign.picturePath.substr(sign.picturePath.rfind('\\') + 1);
+        ok &= save(drawEmoji(QString::fromUtf8(AnimalEmoji[sign.remainder]), 64, Qt::white),
+                   pictures + u'/' + QString::fromUtf8(file.data(), qsizetype(file.size())), "JPEG",
+                   92);
     }
     for (const int size : {16, 32, 48, 64, 128, 256}) {
         const QImage icon = drawEmoji(QString::fromUtf8(ProgramIconEmoji), size, Qt::transparent);

@@ -23,7 +23,7 @@ sleep 1
 program=$!
 trap 'kill $program $xvfb 2>/dev/null' EXIT
 
-window=$(xdotool search --sync --name 'Moltrava1.2' | head -n 1)
+window=$(xdotool search --sync --onlyvisible --pid "$program" | head -n 1)
 xdotool windowactivate --sync "$window"
 sleep 0.5
 # Choose the birth year, type 1984 and press Enter.

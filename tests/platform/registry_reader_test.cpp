@@ -12,17 +12,21 @@
 
 namespace {
 
+// Windows's answers to the registry calls besides 0, success, and the value types.
+constexpr long FileNotFound = 2, AccessDenied = 5, MoreData = 234;
+constexpr std::uint32_t Text = platform::RegString, Number = platform::RegNumber, Binary = 3;
+
 struct MemoryRegistry final : platform::RegistryApi {
     long openKey(std::uint32_t, const std::string& name, std::uint32_t access, Key& key) override {
         key = 99; // a failed open promises nothing about the handle
         const bool readOnly = (access & ~platform::KeyReadAccess) == 0;
-        return name != "SOFTWARE\\Tool" ? 2 : !readOnly ? 5 : (key = ++opened, 0);
+        return name != "SOFTWARE\\Tool" ? FileNotFound : !readOnly ? AccessDenied : (key = ++opened, 0);
     }
     long queryValue(Key, const std::string& name, std::uint32_t& valueType, std::span<unsigned char> buffer,
                     std::uint32_t& size) override {
         size = static_cast<std::uint32_t>(stored.size());
         if (name != "PATH" || stored.size() > buffer.size())
-            return name != "PATH" ? 2 : 234; // missing; more data
+            return name != "PATH" ? FileNotFound : MoreData;
         std::copy(stored.begin(), stored.end(), buffer.begin());
         valueType = type;
         return 0;
@@ -44,15 +48,15 @@ TEST(GetKeyValue, ReadsByTheBufferAndTrimmingRulesAndClosesWhatItOpened) {
         pairs += pair;
     // clang-format off
     const struct { std::uint32_t type; std::string stored; const char* key; const char* value; std::string keyVal; } rows[] = {
-        {1, "C:\\m.exe" + nul, "SOFTWARE\\Tool", "PATH", "C:\\m.exe"}, {1, "abc", "SOFTWARE\\Tool", "PATH", "abc"},
-        {1, "C:\\" + pair + pair + nul, "SOFTWARE\\Tool", "PATH", "C:\\" + pair + pair}, // no NULs left
-        {1, pairs + nul, "SOFTWARE\\Tool", "PATH", pairs}, {1, a1023 + nul, "SOFTWARE\\Tool", "PATH", a1023},
-        {1, a1023 + "a" + nul, "SOFTWARE\\Tool", "PATH", "(none)"}, // longer than the buffer
-        {4, std::string("\x0B\x0A\xAB\x00", 4), "SOFTWARE\\Tool", "PATH", "&hABAB"},
-        {4, "\x78\x56\x34\x12", "SOFTWARE\\Tool", "PATH", "&h12345678"},
-        {3, "\x01\x02", "SOFTWARE\\Tool", "PATH", "before"}, // another type: found, the text kept
-        {1, "x" + nul, "SOFTWARE\\Tool", "MSINFO", "(none)"}, {1, "x", "SOFTWARE\\Other", "PATH", "(none)"},
-        {1, "", "SOFTWARE\\Tool", "PATH", "(failure)"}}; // size 0: not even a NUL to trim
+        {Text, "C:\\m.exe" + nul, "SOFTWARE\\Tool", "PATH", "C:\\m.exe"}, {Text, "abc", "SOFTWARE\\Tool", "PATH", "abc"},
+        {Text, "C:\\" + pair + pair + nul, "SOFTWARE\\Tool", "PATH", "C:\\" + pair + pair}, // no NULs left
+        {Text, pairs + nul, "SOFTWARE\\Tool", "PATH", pairs}, {Text, a1023 + nul, "SOFTWARE\\Tool", "PATH", a1023},
+        {Text, a1023 + "a" + nul, "SOFTWARE\\Tool", "PATH", "(none)"}, // longer than the buffer
+        {Number, std::string("\x0B\x0A\xAB\x00", 4), "SOFTWARE\\Tool", "PATH", "&hABAB"},
+        {Number, "\x78\x56\x34\x12", "SOFTWARE\\Tool", "PATH", "&h12345678"},
+        {Binary, "\x01\x02", "SOFTWARE\\Tool", "PATH", "before"}, // another type: found, the text kept
+        {Text, "x" + nul, "SOFTWARE\\Tool", "MSINFO", "(none)"}, {Text, "x", "SOFTWARE\\Other", "PATH", "(none)"},
+        {Text, "", "SOFTWARE\\Tool", "PATH", "(failure)"}}; // size 0: not even a NUL to trim
     // clang-format on
     for (const auto& row : rows) {
         MemoryRegistry registry;
@@ -60,7 +64,7 @@ TEST(GetKeyValue, ReadsByTheBufferAndTrimmingRulesAndClosesWhatItOpened) {
         registry.stored = row.stored;
         std::string keyVal = "before";
         try {
-            const bool found = platform::ReadKeyValue(registry, 0x80000002, row.key, row.value, keyVal);
+            const bool found = platform::ReadKeyValue(registry, platform::HkeyLocalMachine, row.key, row.value, keyVal);
             EXPECT_EQ(found ? keyVal : keyVal.empty() ? "(none)" : "not emptied", row.keyVal);
         } catch (const platform::RegistryError&) {
             EXPECT_EQ(keyVal.empty() ? "(failure)" : "not emptied", row.keyVal);
