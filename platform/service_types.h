@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace platform {
@@ -39,5 +40,10 @@ struct LoadedPicture {
 
 // A picture with more pixels is refused unread: its header may claim any size.
 inline constexpr std::int64_t MaximumPicturePixels = 4096 * 4096;
+
+// Why a picture could not be read, before the file's path.
+inline constexpr std::string_view PictureMissing = "找不到图片文件：";
+inline constexpr std::string_view PictureUnreadable = "无法读取图片文件：";
+inline constexpr std::string_view PictureTooLarge = "图片太大：";
 
 } // namespace platform

@@ -17,12 +17,12 @@ platform::LoadedPicture LoadPictureFile(std::string_view path) {
     QString native = ToQString(path);
     native.replace(QLatin1Char('\\'), QLatin1Char('/'));
     if (!QFileInfo(native).isFile())
-        return {{}, ToUtf8(QStringLiteral("找不到图片文件：%1").arg(native))};
+        return {{}, std::string(platform::PictureMissing) + ToUtf8(native)};
     QImageReader reader(native);
     reader.setDecideFormatFromContent(true);
     const QSize size = reader.size();
     if (qint64{size.width()} * size.height() > platform::MaximumPicturePixels)
-        return {{}, ToUtf8(QStringLiteral("图片太大：%1").arg(native))};
+        return {{}, std::string(platform::PictureTooLarge) + ToUtf8(native)};
     const QImage image = reader.read().convertToFormat(QImage::Format_ARGB32);
     if (image.isNull()) {
         return {

@@ -1,0 +1,268 @@
+// SPDX-License-Identifier: MIT
+#include "form1.h"
+
+#include "fabout.h"
+#include "form2.h"
+#include "picture.h"
+#include "platform/text_win.h"
+#include "resources.h"
+#include "ui/main/entry_rules.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+namespace ui::win32 {
+
+using namespace form1;
+
+namespace {
+
+constexpr WindowSpec Spec{L"Form1",
+                          WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_THICKFRAME,
+                          0,
+                          ProgramIconId,
+                          {ClientWidth, ClientHeight}};
+constexpr UINT FirstMenuId = 1;
+
+// The clipboard's text as UTF-8, or nothing.
+std::string clipboardText(HWND owner) {
+    std::string text;
+    if (!OpenClipboard(owner))
+        return text;
+    if (const HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto* wide = static_cast<const wchar_t*>(GlobalLock(data))) {
+            text = platform::Utf8FromWide(wide);
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
+
+MouseButton mouseButton(UINT message) {
+    switch (message) {
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+        return MouseButton::Right;
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
+        return MouseButton::Middle;
+    default:
+        return MouseButton::Left;
+    }
+}
+
+} // namespace
+
+Form1::Form1(platform::PlatformServices& services)
+    : Dialog(Spec, Controls)
+    , m_services(services)
+    , m_rules(*this, services) {
+    create(nullptr);
+}
+
+void Form1::initialise() {
+    SetWindowTextW(window(), platform::WideFromUtf8(Caption()).c_str());
+    // A screen reader names a text box by the label just before it.
+    SetWindowPos(m_controls[Label3], GetWindow(m_controls[Text1], GW_HWNDPREV), 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    SetWindowSubclass(m_controls[Text1], entryProc, 0, reinterpret_cast<DWORD_PTR>(this));
+    m_gyabout.reset(CreatePopupMenu());
+    for (UINT item = 0; item < Menu.size(); ++item) {
+        AppendMenuW(m_gyabout.get(), MF_STRING, FirstMenuId + item,
+                    platform::WideFromUtf8(Menu[item].caption).c_str());
+    }
+    m_rules.Start();
+    placeCentred(WorkArea(nullptr));
+}
+
+std::optional<INT_PTR> Form1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_COMMAND:
+        command(LOWORD(wParam), HIWORD(wParam));
+        return TRUE;
+    case WM_CLOSE:
+        requestClose();
+        return TRUE;
+    case WM_QUERYENDSESSION: // the user logging off asks the same question
+        SetWindowLongPtrW(window(), DWLP_MSGRESULT, m_rules.CloseRequested());
+        return TRUE;
+    case WM_LBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+        // Only the window's own surface gets these: every control takes its own clicks. The
+        // release goes to whatever received the press.
+        m_rules.MousePressed(mouseButton(message), true);
+        SetCapture(window());
+        return TRUE;
+    case WM_LBUTTONUP:
+    case WM_MBUTTONUP:
+    case WM_RBUTTONUP: {
+        ReleaseCapture();
+        if (m_rules.MouseReleased(mouseButton(message))) {
+            POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+            ClientToScreen(window(), &at);
+            popUpMenu(at);
+        }
+        return TRUE;
+    }
+    case WM_DRAWITEM:
+        drawPicture(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        return TRUE;
+    default:
+        return std::nullopt;
+    }
+}
+
+void Form1::command(int id, int notification) {
+    if (id == IDCANCEL) { // 退出 or Esc
+        requestClose();
+        return;
+    }
+    const std::optional<std::size_t> control = m_controls.fromCommand(id);
+    if (!control || notification != BN_CLICKED)
+        return;
+    if (*control == Command1) {
+        m_rules.RunQuery();
+        return;
+    }
+    for (const ModeRow& row : Modes) {
+        // A click on the option already selected changes nothing.
+        if (row.option == *control && row.mode != m_mode) {
+            check(row.option);
+            m_rules.SelectMode(row.mode);
+        }
+    }
+}
+
+// Whatever asks the window to close, the answer to the question decides.
+void Form1::requestClose() {
+    if (m_rules.CloseRequested())
+        ShowWindow(window(), SW_HIDE);
+}
+
+void Form1::popUpMenu(POINT screen) {
+    const UINT chosen = TrackPopupMenu(
+        m_gyabout.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON | TPM_RETURNCMD, screen.x,
+        screen.y, 0, window(), nullptr);
+    if (chosen >= FirstMenuId && chosen < FirstMenuId + Menu.size())
+        m_rules.MenuItemChosen(Menu[chosen - FirstMenuId].action);
+}
+
+void Form1::drawPicture(const DRAWITEMSTRUCT& item) const {
+    FillRect(item.hDC, &item.rcItem, GetSysColorBrush(COLOR_BTNFACE));
+    if (!m_picture.empty())
+        DrawPicture(item.hDC, item.rcItem, m_picture);
+    if (GetFocus() == item.hwndItem)
+        DrawFocusRect(item.hDC, &item.rcItem);
+}
+
+bool Form1::isChecked(Control option) const {
+    return SendMessageW(m_controls[option], BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+// The checked option is the group's stop for Tab, as the dialog manager expects.
+void Form1::check(Control option) {
+    for (const ModeRow& row : Modes) {
+        const HWND button = m_controls[row.option];
+        const bool checked = row.option == option;
+        SendMessageW(button, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+        const LONG_PTR style = GetWindowLongPtrW(button, GWL_STYLE);
+        SetWindowLongPtrW(button, GWL_STYLE, checked ? style | WS_TABSTOP : style & ~WS_TABSTOP);
+        if (checked)
+            m_mode = row.mode;
+    }
+}
+
+std::string Form1::text(Control control) const {
+    return m_controls.text(control);
+}
+
+void Form1::setText(Control control, std::string_view text) {
+    m_controls.setText(control, text);
+}
+
+bool Form1::hasFocus(Control control) const {
+    return GetFocus() == m_controls[control];
+}
+
+void Form1::setFocus(Control control) {
+    SendMessageW(window(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(m_controls[control]), TRUE);
+}
+
+void Form1::setEntryLimit(int characters) {
+    SendMessageW(m_controls[Text1], EM_SETLIMITTEXT, static_cast<WPARAM>(characters), 0);
+}
+
+void Form1::selectEntry(int start, int length) {
+    m_entrySelection = {start, start + length};
+    reselectEntry();
+}
+
+void Form1::reselectEntry() const {
+    SendMessageW(m_controls[Text1], EM_SETSEL, static_cast<WPARAM>(m_entrySelection.first),
+                 m_entrySelection.second);
+}
+
+void Form1::showPicture(const platform::Picture& picture, std::string_view name) {
+    m_picture = picture;
+    m_controls.resize(Picture1, picture.empty()
+                                    ? std::nullopt
+                                    : std::optional<Size>({picture.width, picture.height}));
+    m_controls.setText(Picture1, name); // what a screen reader says of it
+}
+
+void Form1::showDialog(form1::Dialog dialog) {
+    if (dialog == form1::Dialog::AboutProgram)
+        FAbout(m_services).run(window());
+    else
+        Form2(m_services).run(window());
+}
+
+// The key filter and the paste judged whole; the entry is prepared when the focus comes to it
+// from another control of the window, not when it returns from another window or a box.
+LRESULT CALLBACK Form1::entryProc(HWND entry, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                  DWORD_PTR data) {
+    auto* self = reinterpret_cast<Form1*>(data);
+    switch (message) {
+    case WM_CHAR:
+        if (!AdmitsCharacter(static_cast<char32_t>(wParam))) {
+            MessageBeep(MB_OK);
+            return 0;
+        }
+        break;
+    case WM_PASTE:
+        if (!AdmitsInsertion(clipboardText(entry))) {
+            MessageBeep(MB_OK);
+            return 0;
+        }
+        break;
+    case WM_SETFOCUS: {
+        const LRESULT result = DefSubclassProc(entry, message, wParam, lParam);
+        const auto from = reinterpret_cast<HWND>(wParam);
+        if (from && IsChild(self->window(), from))
+            self->m_rules.OnTextFocus();
+        return result;
+    }
+    case WM_LBUTTONDOWN: {
+        // The click that brings the focus would otherwise place the caret and drop the
+        // selection the window has just made.
+        self->m_focusingClick = GetFocus() != entry;
+        const LRESULT result = DefSubclassProc(entry, message, wParam, lParam);
+        if (self->m_focusingClick)
+            self->reselectEntry();
+        return result;
+    }
+    case WM_LBUTTONUP: {
+        const LRESULT result = DefSubclassProc(entry, message, wParam, lParam);
+        if (std::exchange(self->m_focusingClick, false))
+            self->reselectEntry();
+        return result;
+    }
+    default:
+        break;
+    }
+    return DefSubclassProc(entry, message, wParam, lParam);
+}
+
+} // namespace ui::win32

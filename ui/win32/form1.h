@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "dialog.h"
+#include "ui/main/form1_rules.h"
+
+namespace ui::win32 {
+
+// The main window: choose age or birth year, type a number, and see the sign and its animal.
+class Form1 final : public Dialog, private form1::View {
+public:
+    // Creates the window, hidden; the program shows it and passes its messages through the
+    // dialog manager (IsDialogMessageW).
+    explicit Form1(platform::PlatformServices& services);
+
+private:
+    std::optional<INT_PTR> handle(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void initialise() override;
+    void command(int id, int notification);
+    void requestClose();
+    void popUpMenu(POINT screen);
+    void drawPicture(const DRAWITEMSTRUCT& item) const;
+    void reselectEntry() const;
+    static LRESULT CALLBACK entryProc(HWND entry, UINT message, WPARAM wParam, LPARAM lParam,
+                                      UINT_PTR, DWORD_PTR self);
+
+    // form1::View
+    bool isChecked(form1::Control option) const override;
+    void check(form1::Control option) override;
+    std::string text(form1::Control control) const override;
+    void setText(form1::Control control, std::string_view text) override;
+    bool hasFocus(form1::Control control) const override;
+    void setFocus(form1::Control control) override;
+    void setEntryLimit(int characters) override;
+    void selectEntry(int start, int length) override;
+    void showPicture(const platform::Picture& picture, std::string_view name) override;
+    void showDialog(form1::Dialog dialog) override;
+
+    platform::PlatformServices& m_services;
+    form1::Rules m_rules;
+    core::QueryMode m_mode = core::QueryMode::Age;
+    platform::Picture m_picture;
+    PopupMenu m_gyabout;
+    std::pair<int, int> m_entrySelection{0, 0};
+    bool m_focusingClick = false;
+};
+
+} // namespace ui::win32

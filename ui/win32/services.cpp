@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: MIT
+#include "services.h"
+
+#include "core/program_info.h"
+#include "picture.h"
+#include "platform/command_line.h"
+#include "platform/file_probe.h"
+#include "platform/local_date.h"
+#include "platform/process_start.h"
+#include "platform/registry.h"
+#include "platform/text_win.h"
+
+namespace ui::win32 {
+
+// The style's value is the one MessageBoxW takes; the box belongs to the window the user acted
+// in, so that it is modal to it.
+platform::Answer Services::showMessage(std::string_view text, platform::MessageStyle style,
+                                       std::string_view title) {
+    const HWND active = GetActiveWindow();
+    const int pressed =
+        MessageBoxW(active ? active : m_mainWindow, platform::WideFromUtf8(text).c_str(),
+                    platform::WideFromUtf8(title.empty() ? core::ProgramTitle : title).c_str(),
+                    static_cast<UINT>(style));
+    switch (pressed) {
+    case IDYES:
+        return platform::Answer::Yes;
+    case IDNO:
+        return platform::Answer::No;
+    default:
+        return platform::Answer::Ok;
+    }
+}
+
+platform::LoadedPicture Services::loadPicture(std::string_view path) {
+    return LoadPictureFile(path);
+}
+
+// Windows splits the line into the program and its arguments itself.
+std::string Services::launchCommand(std::string_view commandLine, platform::WindowStyle style) {
+    return platform::StartProcess(commandLine, static_cast<int>(style));
+}
+
+// "explorer.exe" with the address, started minimized: it opens the page in the user's browser.
+std::string Services::openWebPage(std::string_view address) {
+    return platform::StartProcess(platform::WebPageCommandLine(address),
+                                  static_cast<int>(platform::WindowStyle::MinimizedFocus));
+}
+
+bool Services::fileExists(std::string_view pattern) {
+    return platform::FileExists(pattern);
+}
+
+bool Services::getKeyValue(std::uint32_t keyRoot, std::string_view keyName,
+                           std::string_view subKeyRef, std::string& keyVal) {
+    return platform::GetKeyValue(keyRoot, keyName, subKeyRef, keyVal);
+}
+
+int Services::currentYear() {
+    return platform::CurrentYear();
+}
+
+// The message loop ends, and with it the program, discarding every window.
+void Services::endProgram() {
+    PostQuitMessage(0);
+}
+
+} // namespace ui::win32

@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "platform/platform_services.h"
+
+#include <windows.h>
+
+namespace ui::win32 {
+
+// The services of Windows itself.
+class Services final : public platform::PlatformServices {
+public:
+    // The window that owns a message box when none of the program's windows is active.
+    void setMainWindow(HWND window) { m_mainWindow = window; }
+
+    platform::Answer showMessage(std::string_view text, platform::MessageStyle style,
+                                 std::string_view title) override;
+    platform::LoadedPicture loadPicture(std::string_view path) override;
+    std::string launchCommand(std::string_view commandLine, platform::WindowStyle style) override;
+    std::string openWebPage(std::string_view address) override;
+    bool fileExists(std::string_view pattern) override;
+    bool getKeyValue(std::uint32_t keyRoot, std::string_view keyName, std::string_view subKeyRef,
+                     std::string& keyVal) override;
+    int currentYear() override;
+    void endProgram() override;
+
+private:
+    HWND m_mainWindow = nullptr;
+};
+
+} // namespace ui::win32
