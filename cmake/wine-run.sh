@@ -27,7 +27,8 @@ run=(env LOCPATH="$locales" LC_ALL=zh_CN.UTF-8 wine)
 # What the prefix needs besides Wine's defaults, written once it is first made, in the locale it
 # runs with: the Chinese faces the windows ask for, mapped to the Debian faces that stand in for
 # them (and Wine's own dialog faces with them); windows that close at once without a window
-# manager; and the null driver where no display is wanted.
+# manager; a program that crashes ends, rather than wait in a debugger; and the null driver
+# where no display is wanted.
 settings() {
     cat <<'REG'
 Windows Registry Editor Version 5.00
@@ -44,6 +45,9 @@ Windows Registry Editor Version 5.00
 
 [HKEY_CURRENT_USER\Software\Wine\X11 Driver]
 "Managed"="N"
+
+[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\AeDebug]
+"Debugger"=""
 REG
     case "$prefix" in
     *-display) ;;

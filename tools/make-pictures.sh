@@ -2,7 +2,13 @@
 # Redraws the committed animal pictures and icons in assets/ from Debian's emoji font.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/install-deps.sh fonts-noto-color-emoji
+bash scripts/install-deps.sh fonts-noto-color-emoji icoutils
 cmake --preset default -DMOLTRAVA_BUILD_TOOLS=ON >/dev/null
 cmake --build --preset default --target make_pictures
 QT_QPA_PLATFORM=offscreen build/default/tools/make_pictures assets
+# The Windows icons hold every size, so that title bars, the task bar and dense screens get a
+# sharp one.
+cd assets/icons
+icotool -c -o moltrava.ico moltrava-16.png moltrava-32.png moltrava-48.png moltrava-64.png \
+    -r moltrava-128.png -r moltrava-256.png # stored as PNG, as Windows reads the large sizes
+icotool -c -o author.ico author-32.png author-64.png

@@ -78,13 +78,9 @@ int main(int argc, char* argv[]) {
         const QImage icon = drawEmoji(QString::fromUtf8(ProgramIconEmoji), size, Qt::transparent);
         ok &= save(icon, icons + QStringLiteral("/moltrava-%1.png").arg(size), "PNG");
     }
-    ok &= save(drawEmoji(QString::fromUtf8(ProgramIconEmoji), 32, Qt::transparent),
-               icons + QStringLiteral("/moltrava.ico"), "ICO");
     for (const int size : {32, 64}) {
         const QImage icon = drawEmoji(QString::fromUtf8(AuthorIconEmoji), size, Qt::transparent);
         ok &= save(icon, icons + QStringLiteral("/author-%1.png").arg(size), "PNG");
     }
-    const QImage author = drawEmoji(QString::fromUtf8(AuthorIconEmoji), 32, Qt::transparent);
-    ok &= save(author, icons + QStringLiteral("/author.ico"), "ICO");
     return ok ? 0 : 1;
 }

@@ -50,6 +50,9 @@ TEST(CommandLine, QuotesWhatWouldOtherwiseBeSplitAndRefusesWhatNoFileIsNamed) {
         EXPECT_EQ(platform::ProgramCommandLine(row.path), row.line) << row.path;
     EXPECT_EQ(platform::CommandLineWithArgument("explorer.exe", "https://a.example/%20b"),
               "explorer.exe \"https://a.example/%20b\"");
+    // A web address as one argument that holds no space or quote, its own escapes kept.
+    EXPECT_EQ(platform::WebPageCommandLine("https://a.example/%41 \"羊\"?q=<1>"),
+              "explorer.exe \"https://a.example/%41%20%22%E7%BE%8A%22?q=%3C1%3E\"");
 }
 
 } // namespace

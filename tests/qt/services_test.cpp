@@ -3,6 +3,7 @@
 // files, good and bad. (Here it starts no program: the system-information tool is found only in
 // a Windows registry.)
 #include "core/sign_table.h"
+#include "support/huge_jpeg.h"
 #include "ui/qt/services.h"
 
 #include <QFile>
@@ -74,10 +75,8 @@ private Q_SLOTS:
         const QTemporaryDir bad;
         QVERIFY(QDir(bad.path()).mkpath("folder.jpg"));
         QFile(bad.filePath("empty.jpg")).open(QIODevice::WriteOnly);
-        QFile huge(bad.filePath("huge.jpg")); // a JPEG header that claims 60000 x 60000 pixels
-        QVERIFY(huge.open(QIODevice::WriteOnly));
-        huge.write(QByteArray::fromHex("ffd8ffe000104a46494600010100000100010000ffc0001108ea60ea60030122"
-                                       "00021101031101ffda000c03010002110311003f00"));
+        QFile huge(bad.filePath("huge.jpg"));
+        QVERIFY(huge.open(QIODevice::WriteOnly) && huge.write(HugeJpeg.data(), HugeJpeg.size()) == 53);
         huge.close();
         // clang-format off
         const std::map<QString, QString> reasons{
