@@ -14,6 +14,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <map>
 #include <set>
 #include <sstream>
 
@@ -80,16 +81,15 @@ struct Window {
             const std::string verb = step.substr(0, step.find(' ')),
                               argument = step.substr(verb.size() + (verb != step));
             const std::wstring wide(argument.begin(), argument.end());
+            const std::map<std::string, WPARAM> keys{
+                {"Tab", VK_TAB}, {"Right", VK_RIGHT}, {"Esc", VK_ESCAPE}, {"Enter", VK_RETURN}};
             if (verb == "key")
-                key(window, argument == "Tab"     ? VK_TAB
-                            : argument == "Right" ? VK_RIGHT
-                            : argument == "Esc"   ? VK_ESCAPE
-                                                  : VK_RETURN);
+                key(window, keys.at(argument));
             else if (verb == "type")
                 type(wide);
             else if (verb == "ctrl") // the control codes of Ctrl and the letters
-                for (const wchar_t c : wide)
-                    type(std::wstring(1, wchar_t(c - L'A' + 1)));
+                std::for_each(wide.begin(), wide.end(),
+                              [&](wchar_t c) { type(std::wstring(1, wchar_t(c - L'A' + 1))); });
             else if (verb == "clipboard" && OpenClipboard(nullptr) && EmptyClipboard()) {
                 const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (wide.size() + 1) * sizeof(wchar_t));
                 *std::copy(wide.begin(), wide.end(), static_cast<wchar_t*>(GlobalLock(memory))) = L'\0';
