@@ -104,7 +104,13 @@ struct Window {
                 services.answer = platform::Answer::Yes;
             else if (verb == "close")
                 SendMessageW(window, WM_CLOSE, 0, 0);
-            else if (verb == "menu") { // the right button over the bare window, then the item by the arrow keys
+            else if (verb == "away") { // another window has the focus a while
+                const HWND other = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 9, 9, nullptr,
+                                                   nullptr, nullptr, nullptr);
+                SetActiveWindow(other);
+                DestroyWindow(other);
+                SetActiveWindow(window);
+            } else if (verb == "menu") { // the right button over the bare window, then the item by the arrow keys
                 for (int i = 0; i < std::stoi(argument); ++i)
                     PostMessageW(window, WM_KEYDOWN, VK_DOWN, 1);
                 PostMessageW(window, WM_KEYDOWN, VK_RETURN, 1);
@@ -143,6 +149,7 @@ TEST(Form1Window, EventsReachTheRules) {
         {"key Tab;type 12;clipboard 7;ctrl VXZCA;clipboard 12ab;paste", age + "12[] sign=" + none + " focus=Text1", 0},
         {"key Right;key Tab;clipboard 19845;paste;key Enter;click Option2", year + "1984[] sign=鼠 picture=鼠 68x68 focus=Option2", 0},
         {"key Tab;type 151;click Command1", age + "0[0] sign=" + none + " focus=Text1 | 请输入小于等于150岁的数字！ @请重输 16", 0},
+        {"key Tab;type 26;key Enter;away", age + "26[] sign=龙 picture=龙 68x68 focus=Text1", 0},
         {"key Tab;type 42;key Esc", age + "42[] sign=" + none + " focus=Text1" + asked, 0},
         {"key Tab;key Tab;key Tab;yes;key Enter", age + "0[0] sign=" + none + " focus=-" + asked, 1},
         {"close;yes;close", age + "0[] sign=" + none + " focus=-" + asked + asked, 1},
