@@ -1,7 +1,7 @@
 #!/bin/bash
 # Installs what is missing, builds and runs every test: the fuzzer for a bounded time, the
-# suite under AddressSanitizer and UndefinedBehaviorSanitizer, the Windows build of the Qt-free
-# parts under Wine, then the normal build, whose CTest summary ends the output.
+# suite under AddressSanitizer and UndefinedBehaviorSanitizer, the Windows build under Wine and
+# its start-up benchmark, then the normal build, whose CTest summary ends the output.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh test
@@ -22,15 +22,26 @@ cmake --preset asan >/dev/null
 cmake --build --preset asan -j "$jobs"
 ctest --preset asan -j "$jobs"
 
-echo "== Windows build of the Qt-free parts, tested under Wine"
+echo "== Windows build, tested under Wine"
 cmake --preset windows >/dev/null
 cmake --build --preset windows -j "$jobs"
-# CTest stops the wine server when the tests are done; this covers a run cut short.
-trap 'cmake/wine-run.sh build/windows/wineprefix --stop >/dev/null 2>&1 || true' EXIT
+# CTest and the benchmark stop their wine servers when they are done; this covers a run cut
+# short.
+display_prefix=build/windows/wineprefix-display
+trap 'for p in build/windows/wineprefix "$display_prefix"; do
+    cmake/wine-run.sh "$p" --stop >/dev/null 2>&1 || true; done' EXIT
 if [ -e build/windows/wineprefix/system.reg ]; then prefix=existing; else prefix=fresh; fi
 started=$(date +%s%N)
 ctest --preset windows -j "$jobs"
 echo "Wine tests took $(( ($(date +%s%N) - started) / 1000000 )) ms, $prefix prefix"
+
+echo "== Windows start-up benchmark under Wine on Xvfb (figures only)"
+if [ -e "$display_prefix/system.reg" ]; then prefix=existing; else prefix=fresh; fi
+started=$(date +%s%N)
+# The prefix's server goes before the display it draws on.
+xvfb-run -a sh -c '"$1" "$2" "$3"; status=$?; "$1" "$2" --stop; exit $status' sh \
+    cmake/wine-run.sh "$display_prefix" build/windows/benchmarks/moltrava_benchmark_win.exe
+echo "The benchmark took $(( ($(date +%s%N) - started) / 1000000 )) ms, $prefix prefix"
 
 echo "== tests"
 cmake --preset default >/dev/null
