@@ -66,7 +66,11 @@ struct Window {
     FakeServices services;
     ui::win32::Form1 form{services};
 
-    Window() { ShowWindow(form.window(), SW_SHOW); }
+    Window() { // shown as the program shows it, and started up
+        ShowWindow(form.window(), SW_SHOW);
+        for (MSG message; PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);)
+            DispatchMessageW(&message);
+    }
     HWND operator[](Control c) const { return form.controls()[c]; }
 
     // Runs steps, separated by semicolons, each a verb and its argument.
@@ -184,6 +188,7 @@ TEST(Form1Window, ControlsStandWhereTheirTablesPutThemAtAnyDensityAndTakeTheirOw
         return all.str();
     };
     w.run("key Right;key Tab;type 1984;key Enter");
+    EXPECT_GE(short(LOWORD(SendMessageW(w[Text1], EM_POSFROMCHAR, 0, 0))), 0); // the first digit not scrolled away
     EXPECT_EQ(boxes(), "67,24 257x65 128,19 63x33 262,124 52x29 251,256 65x33 256,180 68x68 76,124 154x25 ");
     RECT suggested{0, 0, 800, 700};
     SendMessageW(w.form.window(), WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&suggested));

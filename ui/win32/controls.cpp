@@ -52,7 +52,9 @@ ClassAndStyle classAndStyle(const ControlRow& row, bool followsOption) {
     case ControlKind::OptionButton:
         return {WC_BUTTONW, BS_AUTORADIOBUTTON | group | (followsOption ? 0 : WS_TABSTOP), 0};
     case ControlKind::TextBox:
-        return {WC_EDITW, ES_LEFT | ES_AUTOHSCROLL | WS_TABSTOP | group, WS_EX_CLIENTEDGE};
+        // A thin border, as visual styles draw one: with a sunken edge of two pixels, four bold
+        // digits and the caret do not fit the table's box, and the first would scroll away.
+        return {WC_EDITW, ES_LEFT | ES_AUTOHSCROLL | WS_TABSTOP | WS_BORDER | group, 0};
     case ControlKind::PushButton:
         return {WC_BUTTONW, BS_PUSHBUTTON | WS_TABSTOP | group, 0};
     case ControlKind::Label:
@@ -138,6 +140,11 @@ void ControlSet::layOut(int dpi) {
         if (!row.font.family.empty())
             SendMessageW(m_controls[row.id], WM_SETFONT,
                          reinterpret_cast<WPARAM>(fonts.get(row.font, dpi)), TRUE);
+        // A text box's margins follow its font; those of a Chinese face leave no room for a
+        // fourth bold digit in the box the table gives it.
+        if (row.kind == ControlKind::TextBox)
+            SendMessageW(m_controls[row.id], EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
+                         MAKELPARAM(0, 0));
     }
     m_fonts = std::move(fonts);
     for (const ControlRow& row : m_rows)

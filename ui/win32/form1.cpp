@@ -23,6 +23,9 @@ constexpr WindowSpec Spec{L"Form1",
                           ProgramIconId,
                           {ClientWidth, ClientHeight}};
 constexpr UINT FirstMenuId = 1;
+// Posted once the window is first shown: the start-up selection then finds it visible, and the
+// focus it sets activates a window that is on the screen.
+constexpr UINT StartMessage = WM_APP;
 
 // The clipboard's text as UTF-8, or nothing.
 std::string clipboardText(HWND owner) {
@@ -72,12 +75,18 @@ void Form1::initialise() {
         AppendMenuW(m_gyabout.get(), MF_STRING, FirstMenuId + item,
                     platform::WideFromUtf8(Menu[item].caption).c_str());
     }
-    m_rules.Start();
     placeCentred(WorkArea(nullptr));
 }
 
 std::optional<INT_PTR> Form1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+    case WM_SHOWWINDOW:
+        if (wParam && !std::exchange(m_shown, true))
+            PostMessageW(window(), StartMessage, 0, 0);
+        return std::nullopt;
+    case StartMessage:
+        m_rules.Start();
+        return TRUE;
     case WM_COMMAND:
         command(LOWORD(wParam), HIWORD(wParam));
         return TRUE;

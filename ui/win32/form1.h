@@ -43,6 +43,7 @@ private:
     PopupMenu m_gyabout;
     std::pair<int, int> m_entrySelection{0, 0};
     bool m_focusingClick = false;
+    bool m_shown = false;
 };
 
 } // namespace ui::win32
