@@ -50,8 +50,12 @@ platform::LoadedPicture LoadPictureFile(std::string_view path) {
     if (static_cast<std::int64_t>(width) * height > platform::MaximumPicturePixels)
         return {{}, std::string(platform::PictureTooLarge) + std::string(path)};
 
-    ComPtr<IWICBitmapSource> converted;
-    result = WICConvertBitmapSource(GUID_WICPixelFormat32bppBGRA, frame.Get(), &converted);
+    ComPtr<IWICFormatConverter> converted;
+    result = factory->CreateFormatConverter(&converted);
+    if (SUCCEEDED(result))
+        result =
+            converted->Initialize(frame.Get(), GUID_WICPixelFormat32bppBGRA,
+                                  WICBitmapDitherTypeNone, nullptr, 0, WICBitmapPaletteTypeCustom);
     platform::Picture picture{static_cast<int>(width), static_cast<int>(height), {}};
     picture.pixels.resize(static_cast<std::size_t>(width) * height);
     if (SUCCEEDED(result))
