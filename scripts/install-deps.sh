@@ -15,6 +15,8 @@ test_packages=(
     libgtest-dev googletest
     xvfb xauth
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 icoutils locales
+    # The caption buttons' font that cmake/wine-run.sh copies, and the Windows installer.
+    fonts-wine nsis
     # Installation, the Debian package and the desktop tests (tests/desktop).
     dpkg-dev file lintian desktop-file-utils appstream
     python3-pytest strace dbus at-spi2-core python3-pyatspi python3-pil python3-xlib xdotool
