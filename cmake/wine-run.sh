@@ -11,7 +11,11 @@
 set -euo pipefail
 prefix=$(realpath -m "$1") # Wine wants it absolute
 shift
-export WINEPREFIX=$prefix WINEDEBUG=-all
+# Wine's home beside its prefix, so that nothing of it lands in the user's: Wine links the
+# prefix's user folders there. Its menu builder, which writes desktop entries, and the
+# downloads of .NET and Gecko, which none of these programs needs, are off.
+export WINEPREFIX=$prefix WINEDEBUG=-all HOME=$prefix-home
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
 if [ "${1:-}" = --stop ]; then
     wineserver -k 2>/dev/null || true
@@ -55,7 +59,7 @@ REG
     esac
 }
 
-mkdir -p "$prefix"
+mkdir -p "$prefix" "$HOME"
 {
     flock 9
     if [ ! -e "$locales/zh_CN.UTF-8/LC_CTYPE" ]; then
@@ -65,7 +69,7 @@ mkdir -p "$prefix"
     fi
     # Exit status 0: this call started the server, so its helpers are not running yet.
     if wineserver -p60 </dev/null >/dev/null 2>&1 9>&-; then
-        WINEDLLOVERRIDES="mscoree,mshtml=" "${run[@]}" cmd.exe /c exit </dev/null >/dev/null 2>&1 9>&-
+        "${run[@]}" cmd.exe /c exit </dev/null >/dev/null 2>&1 9>&-
     fi
     if [ ! -e "$prefix/.moltrava-settings" ]; then
         settings | iconv -f UTF-8 -t UTF-16 >"$prefix/drive_c/users/Public/moltrava.reg"
@@ -75,7 +79,7 @@ mkdir -p "$prefix"
         wineserver -k 2>/dev/null || true # the settings take effect at the next start
         wineserver -w
         wineserver -p60 </dev/null >/dev/null 2>&1 9>&-
-        WINEDLLOVERRIDES="mscoree,mshtml=" "${run[@]}" cmd.exe /c exit </dev/null >/dev/null 2>&1 9>&-
+        "${run[@]}" cmd.exe /c exit </dev/null >/dev/null 2>&1 9>&-
         touch "$prefix/.moltrava-settings"
     fi
 } 9>"$prefix.lock"

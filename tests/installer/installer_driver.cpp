@@ -51,6 +51,13 @@ bool ended(HANDLE job) {
     });
 }
 
+// A message to the program's window, answered within 30 s.
+void send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+    DWORD_PTR result = 0;
+    require(SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, 30000, &result) != 0,
+            "the program did not answer");
+}
+
 bool keyExists(const wchar_t* key) {
     HKEY opened{};
     return RegOpenKeyExW(HKEY_LOCAL_MACHINE, key, 0, KEY_READ, &opened) == ERROR_SUCCESS && !RegCloseKey(opened);
@@ -84,9 +91,9 @@ int wmain(int count, wchar_t** arguments) {
     const HANDLE job = start(L"\"" + std::wstring(program) + L"\"", folder);
     HWND form = nullptr;
     require(waitFor([&] { return IsWindowVisible(form = FindWindowW(L"Form1", nullptr)); }), "no main window");
-    SendMessageW(GetDlgItem(GetDlgItem(form, Frame1), Option2), BM_CLICK, 0, 0);
-    SendMessageW(GetDlgItem(form, Text1), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"1984"));
-    SendMessageW(GetDlgItem(form, Command1), BM_CLICK, 0, 0);
+    send(GetDlgItem(GetDlgItem(form, Frame1), Option2), BM_CLICK);
+    send(GetDlgItem(form, Text1), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"1984"));
+    send(GetDlgItem(form, Command1), BM_CLICK);
     // Named after its animal only when its picture was read, and as large as the picture (64 pixels
     // square at Wine's 96 dpi) within its sunken edge.
     const HWND picture = GetDlgItem(form, Picture1);
@@ -101,7 +108,7 @@ int wmain(int count, wchar_t** arguments) {
     PostMessageW(form, WM_CLOSE, 0, 0);
     HWND question = nullptr;
     require(waitFor([&] { return (question = FindWindowW(L"#32770", L"退出")) != nullptr; }), "no close question");
-    SendMessageW(GetDlgItem(question, IDYES), BM_CLICK, 0, 0);
+    send(GetDlgItem(question, IDYES), BM_CLICK);
     require(ended(job), "the program did not end");
 
     // The uninstall entry's command, as Add/Remove programs runs it, silently.

@@ -66,11 +66,7 @@ struct Window {
     FakeServices services;
     ui::win32::Form1 form{services};
 
-    Window() { // shown as the program shows it, and started up
-        ShowWindow(form.window(), SW_SHOW);
-        for (MSG message; PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);)
-            DispatchMessageW(&message);
-    }
+    Window() { ShowWindow(form.window(), SW_SHOW); }
     HWND operator[](Control c) const { return form.controls()[c]; }
 
     // Runs steps, separated by semicolons, each a verb and its argument.

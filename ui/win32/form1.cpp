@@ -23,9 +23,6 @@ constexpr WindowSpec Spec{L"Form1",
                           ProgramIconId,
                           {ClientWidth, ClientHeight}};
 constexpr UINT FirstMenuId = 1;
-// Posted once the window is first shown: the start-up selection then finds it visible, and the
-// focus it sets activates a window that is on the screen.
-constexpr UINT StartMessage = WM_APP;
 
 // The clipboard's text as UTF-8, or nothing.
 std::string clipboardText(HWND owner) {
@@ -80,13 +77,13 @@ void Form1::initialise() {
 
 std::optional<INT_PTR> Form1::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_SHOWWINDOW:
-        if (wParam && !std::exchange(m_shown, true))
-            PostMessageW(window(), StartMessage, 0, 0);
+    case WM_WINDOWPOSCHANGED:
+        // The start-up selection, once the window is on the screen: the focus it sets then
+        // activates a window that can be seen, and no input comes before it.
+        if ((reinterpret_cast<const WINDOWPOS*>(lParam)->flags & SWP_SHOWWINDOW) != 0 &&
+            !std::exchange(m_shown, true))
+            m_rules.Start();
         return std::nullopt;
-    case StartMessage:
-        m_rules.Start();
-        return TRUE;
     case WM_COMMAND:
         command(LOWORD(wParam), HIWORD(wParam));
         return TRUE;
