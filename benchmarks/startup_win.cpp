@@ -14,6 +14,8 @@
 // TerminateProcess once measured: answering the close question is not part of start-up. One start
 // of each before the measured ones is not counted: in a new prefix Wine starts its desktop and
 // reads the fonts then.
+#include "tools/painted_window_win.h"
+
 #include <windows.h>
 
 #include <psapi.h>
@@ -58,46 +60,6 @@ std::wstring fullPath(const std::wstring& relative) {
     return full;
 }
 
-struct WindowSearch {
-    DWORD processId;
-    const wchar_t* windowClass;
-    HWND found = nullptr;
-};
-
-BOOL CALLBACK checkWindow(HWND window, LPARAM data) {
-    auto* search = reinterpret_cast<WindowSearch*>(data);
-    DWORD processId = 0;
-    GetWindowThreadProcessId(window, &processId);
-    wchar_t name[64] = {};
-    GetClassNameW(window, name, static_cast<int>(std::size(name)));
-    if (processId == search->processId && IsWindowVisible(window) &&
-        std::wstring_view(name) == search->windowClass) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-// The visible top-level window of the class that belongs to the process, if there is one.
-HWND shownWindow(DWORD processId, const wchar_t* windowClass) {
-    WindowSearch search{processId, windowClass};
-    EnumWindows(checkWindow, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-BOOL CALLBACK checkUpdate(HWND window, LPARAM unpainted) {
-    if (GetUpdateRect(window, nullptr, FALSE))
-        *reinterpret_cast<bool*>(unpainted) = true;
-    return TRUE;
-}
-
-// Whether the window or any control in it still waits for its paint.
-bool awaitsPaint(HWND window) {
-    bool unpainted = GetUpdateRect(window, nullptr, FALSE) != FALSE;
-    EnumChildWindows(window, checkUpdate, reinterpret_cast<LPARAM>(&unpainted));
-    return unpainted;
-}
-
 double secondsSince(LARGE_INTEGER start) {
     LARGE_INTEGER now, frequency;
     QueryPerformanceCounter(&now);
@@ -126,8 +88,8 @@ std::optional<Start> start(const Program& program, const std::wstring& folder) {
     while (secondsSince(before) * 1000 < WaitLimitMs) {
         if (WaitForInputIdle(process.hProcess, WaitLimitMs) != 0)
             break;
-        const HWND window = shownWindow(process.dwProcessId, program.windowClass);
-        if (window && !awaitsPaint(window)) {
+        const HWND window = painted::ShownWindow(program.windowClass, process.dwProcessId);
+        if (window && !painted::AwaitsPaint(window)) {
             result.milliseconds = secondsSince(before) * 1000;
             ready = true;
             break;

@@ -9,6 +9,8 @@
 //
 // Painted means that neither the window nor any control in it awaits a paint. Each waits at most
 // 30 s, then exits with 1.
+#include "painted_window_win.h"
+
 #include <windows.h>
 
 #include <cstdio>
@@ -20,40 +22,6 @@
 namespace {
 
 constexpr ULONGLONG WaitLimitMs = 30'000;
-
-struct Search {
-    std::wstring_view windowClass;
-    HWND found = nullptr;
-};
-
-BOOL CALLBACK checkWindow(HWND window, LPARAM data) {
-    auto* search = reinterpret_cast<Search*>(data);
-    wchar_t name[64] = {};
-    GetClassNameW(window, name, static_cast<int>(std::size(name)));
-    if (IsWindowVisible(window) && name == search->windowClass) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-HWND shownWindow(std::wstring_view windowClass) {
-    Search search{windowClass};
-    EnumWindows(checkWindow, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-BOOL CALLBACK checkUpdate(HWND window, LPARAM unpainted) {
-    if (GetUpdateRect(window, nullptr, FALSE))
-        *reinterpret_cast<bool*>(unpainted) = true;
-    return TRUE;
-}
-
-bool awaitsPaint(HWND window) {
-    bool unpainted = GetUpdateRect(window, nullptr, FALSE) != FALSE;
-    EnumChildWindows(window, checkUpdate, reinterpret_cast<LPARAM>(&unpainted));
-    return unpainted;
-}
 
 std::wstring textOf(HWND control) {
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
@@ -69,8 +37,8 @@ struct Expected {
 
 // The window, once it is visible, shows what is expected and awaits no paint.
 HWND readyWindow(std::wstring_view windowClass, std::optional<Expected> expected) {
-    const HWND window = shownWindow(windowClass);
-    if (!window || awaitsPaint(window))
+    const HWND window = painted::ShownWindow(windowClass);
+    if (!window || painted::AwaitsPaint(window))
         return nullptr;
     if (expected && textOf(GetDlgItem(window, expected->id)) != expected->text)
         return nullptr;
@@ -92,7 +60,7 @@ int wmain(int argc, wchar_t* argv[]) {
     const ULONGLONG started = GetTickCount64();
     while (GetTickCount64() - started < WaitLimitMs) {
         if (gone) {
-            if (!shownWindow(windowClass))
+            if (!painted::ShownWindow(windowClass))
                 return 0;
         } else if (const HWND window = readyWindow(windowClass, expected)) {
             RECT frame{};

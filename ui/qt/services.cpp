@@ -3,9 +3,6 @@
 
 #include "message_box.h"
 #include "picture_file.h"
-#include "platform/file_probe.h"
-#include "platform/local_date.h"
-#include "platform/registry.h"
 #include "utf8_text.h"
 
 #include <QApplication>
@@ -58,19 +55,6 @@ std::string Services::openWebPage(std::string_view address) {
     if (!QDesktopServices::openUrl(url))
         return "没有可以打开网页的程序";
     return {};
-}
-
-bool Services::fileExists(std::string_view pattern) {
-    return platform::FileExists(pattern);
-}
-
-bool Services::getKeyValue(std::uint32_t keyRoot, std::string_view keyName,
-                           std::string_view subKeyRef, std::string& keyVal) {
-    return platform::GetKeyValue(keyRoot, keyName, subKeyRef, keyVal);
-}
-
-int Services::currentYear() {
-    return platform::CurrentYear();
 }
 
 // QCoreApplication::quit() would first ask every window to close, and so ask the close

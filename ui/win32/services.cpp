@@ -4,10 +4,7 @@
 #include "core/program_info.h"
 #include "picture.h"
 #include "platform/command_line.h"
-#include "platform/file_probe.h"
-#include "platform/local_date.h"
 #include "platform/process_start.h"
-#include "platform/registry.h"
 #include "platform/text_win.h"
 
 namespace ui::win32 {
@@ -44,19 +41,6 @@ std::string Services::launchCommand(std::string_view commandLine, platform::Wind
 std::string Services::openWebPage(std::string_view address) {
     return platform::StartProcess(platform::WebPageCommandLine(address),
                                   static_cast<int>(platform::WindowStyle::MinimizedFocus));
-}
-
-bool Services::fileExists(std::string_view pattern) {
-    return platform::FileExists(pattern);
-}
-
-bool Services::getKeyValue(std::uint32_t keyRoot, std::string_view keyName,
-                           std::string_view subKeyRef, std::string& keyVal) {
-    return platform::GetKeyValue(keyRoot, keyName, subKeyRef, keyVal);
-}
-
-int Services::currentYear() {
-    return platform::CurrentYear();
 }
 
 // The message loop ends, and with it the program, discarding every window.

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "platform/platform_services.h"
+#include "platform/system_services.h"
 
 #include <windows.h>
 
 namespace ui::win32 {
 
 // The services of Windows itself.
-class Services final : public platform::PlatformServices {
+class Services final : public platform::SystemServices {
 public:
     // The window that owns a message box when none of the program's windows is active.
     void setMainWindow(HWND window) { m_mainWindow = window; }
@@ -18,10 +18,6 @@ public:
     platform::LoadedPicture loadPicture(std::string_view path) override;
     std::string launchCommand(std::string_view commandLine, platform::WindowStyle style) override;
     std::string openWebPage(std::string_view address) override;
-    bool fileExists(std::string_view pattern) override;
-    bool getKeyValue(std::uint32_t keyRoot, std::string_view keyName, std::string_view subKeyRef,
-                     std::string& keyVal) override;
-    int currentYear() override;
     void endProgram() override;
 
 private:
