@@ -6,7 +6,7 @@ set -euo pipefail
 run_packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev libgl-dev qt6-translations-l10n
-    # The two faces that stand in for the windows' Chinese fonts (ui/widgets/design_font.cpp).
+    # The two faces that stand in for the windows' Chinese fonts (ui/layout/faces.h).
     fonts-arphic-gbsn00lp fonts-wqy-microhei
 )
 test_packages=(
