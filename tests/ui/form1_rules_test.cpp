@@ -122,7 +122,8 @@ TEST(EntryRules, DigitsAndBackspacePassAndAnInsertionIsJudgedWhole) {
     for (const char32_t c : {U'0', U'9', U'\b', U'a', U' ', U'-', U'.', U'/', U':', U'\x03', U'\x16', U'\x7F', U'５'})
         EXPECT_EQ(AdmitsCharacter(c), c == U'0' || c == U'9' || c == U'\b') << int(c);
     EXPECT_TRUE(AdmitsInsertion("19845") && AdmitsInsertion(""));
-    EXPECT_FALSE(AdmitsInsertion("12ab") || AdmitsInsertion("1 2") || AdmitsInsertion("１９"));
+    EXPECT_FALSE(AdmitsInsertion("12ab") || AdmitsInsertion("1 2") || AdmitsInsertion("１９") ||
+                 AdmitsInsertion("/19") || AdmitsInsertion("19:"));
 }
 
 } // namespace

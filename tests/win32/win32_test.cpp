@@ -42,22 +42,30 @@ std::string text(HWND window, int id = 0) {
 }
 
 // Runs each step on the next dialog or message box that becomes active, once its own wait for
-// input has begun; a step that closes it ends that wait.
+// input has begun; a step that closes it ends that wait. A window may be activated more than once
+// (when a box of its own closes, or as the system settles): it gets one step, the first.
+// Activation that leaves the thread names no window.
 struct WhenActive {
     explicit WhenActive(std::vector<Step> steps) { s_steps = std::move(steps); }
     ~WhenActive() { UnhookWindowsHookEx(m_hook); }
     static LRESULT CALLBACK hook(int code, WPARAM wParam, LPARAM lParam) {
+        const auto window = reinterpret_cast<HWND>(wParam);
         wchar_t name[8] = {};
-        GetClassNameW(reinterpret_cast<HWND>(wParam), name, 8);
-        if (code == HCBT_ACTIVATE && std::wstring_view(name) != L"Form1" && !s_steps.empty())
-            SetTimer(nullptr, 0, 0, [](HWND, UINT, UINT_PTR timer, DWORD) {
-                KillTimer(nullptr, timer);
+        GetClassNameW(window, name, 8);
+        if (code == HCBT_ACTIVATE && window && std::wstring_view(name) != L"Form1" && !GetPropW(window, Stepped)) {
+            SetPropW(window, Stepped, window);
+            SetTimer(window, 1, 0, [](HWND active, UINT, UINT_PTR timer, DWORD) {
+                KillTimer(active, timer);
+                if (s_steps.empty())
+                    return;
                 const Step step = std::move(s_steps.front());
                 s_steps.erase(s_steps.begin());
-                step(GetActiveWindow());
+                step(active);
             });
+        }
         return CallNextHookEx(nullptr, code, wParam, lParam);
     }
+    static constexpr const wchar_t* Stepped = L"moltrava.test.stepped";
     static inline std::vector<Step> s_steps;
     HHOOK m_hook = SetWindowsHookExW(WH_CBT, hook, nullptr, GetCurrentThreadId());
 };
