@@ -90,6 +90,14 @@ shot windows-about-author "$left" "$top" "$width" "$height"
 xdotool key alt+F4
 gone Form2
 
+# The notice about the planned feature, the menu's last item.
+open_menu
+xdotool key Down Down Down Return
+probe '#32770'
+shot_over_main windows-plan-notice
+xdotool key Return
+gone '#32770'
+
 # The close question over the main window; No keeps the program, Yes ends it.
 xdotool key Escape
 probe '#32770'
