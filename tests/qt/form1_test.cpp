@@ -61,6 +61,11 @@ struct Window {
             {"back", [this](const QString&) { activate(&form); }},
             {"close", [this](const QString&) { form.close(); }},
             {"menupaste", [&](const QString&) { menuPaste(); }}, {"drop", drop},
+            {"compose", [this](const QString& text) { // what an input method commits
+                QInputMethodEvent event;
+                event.setCommitString(text);
+                QApplication::sendEvent(text1, &event);
+            }},
             // the right button over a control, or over the background (no name)
             {"rclick", [this](const QString& name) { click(name, Qt::RightButton); }},
             {"menu", [this](const QString& item) { form.findChild<QAction*>(item)->trigger(); }}};
@@ -107,7 +112,7 @@ private Q_SLOTS:
         QTest::newRow("no Ctrl shortcut") << "click Text1;type 12;clipboard 7;key Ctrl+A;key Ctrl+V;key Ctrl+X;key Ctrl+Z;key Ctrl+Backspace"
                                           << age + "entry=12[] sign= picture=无图片 focus=Text1";
         QTest::newRow("a paste cut to the room") << "click Option2;click Text1;clipboard 19845;key Shift+Ins" << year + "entry=1984[] sign= picture=无图片 focus=Text1";
-        QTest::newRow("a paste judged whole") << "click Option2;click Text1;key Backspace;type 19;clipboard 12ab;key Shift+Ins;menupaste;drop 12ab"
+        QTest::newRow("a paste judged whole") << "click Option2;click Text1;key Backspace;type 19;clipboard 12ab;key Shift+Ins;menupaste;drop 12ab;compose 8a"
                                               << year + "entry=19[] sign= picture=无图片 focus=Text1";
         QTest::newRow("menu paste and drop") << "click Option2;click Text1;clipboard 19;menupaste;drop 84" << year + "entry=1984[] sign= picture=无图片 focus=Text1";
         QTest::newRow("a click into the entry") << "click Text1;type 26;click Command1;click Text1;type 7" << age + "entry=7[] sign= picture=无图片 focus=Text1";
