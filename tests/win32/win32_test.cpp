@@ -342,15 +342,20 @@ TEST(Services, PicturesAreReadOrRefusedWithTheirReason) {
     fs::create_directories(folder / "folder.jpg");
     std::ofstream(folder / "huge.jpg", std::ios::binary) << HugeJpeg;
     std::ofstream(folder / "empty.jpg", std::ios::binary).close();
+    // A bitmap's header that claims 60000 x 60000 pixels of 24 bits, with none following.
+    std::ofstream(folder / "huge.bmp", std::ios::binary)
+        << std::string_view("BM\x36\0\0\0\0\0\0\0\x36\0\0\0\x28\0\0\0\x60\xEA\0\0\x60\xEA\0\0\1\0\x18\0"
+                            "\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0",
+                            54);
     std::string reasons;
-    for (const char* name : {"folder.jpg", "missing.jpg", "huge.jpg", "empty.jpg"}) {
+    for (const char* name : {"folder.jpg", "missing.jpg", "huge.jpg", "empty.jpg", "huge.bmp"}) {
         const auto loaded = services.loadPicture((folder / name).string());
         reasons +=
             loaded.error.substr(0, loaded.error.find((folder / name).string())) + (loaded.picture.empty() ? "|" : "!|");
     }
     const bool wine = GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version");
     EXPECT_EQ(reasons, std::string("找不到图片文件：|找不到图片文件：|") +
-                           (wine ? "无法读取图片文件：" : "图片太大：") + "|无法读取图片文件：|");
+                           (wine ? "无法读取图片文件：" : "图片太大：") + "|无法读取图片文件：|图片太大：|");
     fs::remove_all(folder);
 }
 
