@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "process_start.h"
+#include "service_types.h"
 #include "text_win.h"
 
 #include <windows.h>
@@ -17,7 +18,7 @@ std::string StartProcess(std::string_view commandLine, int showWindow) {
     if (line.find_first_not_of(L" \t") == std::wstring::npos ||
         !CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &process))
-        return "无法启动：" + std::string(commandLine);
+        return std::string(StartFailed) + std::string(commandLine);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     return {};

@@ -46,4 +46,7 @@ inline constexpr std::string_view PictureMissing = "找不到图片文件：";
 inline constexpr std::string_view PictureUnreadable = "无法读取图片文件：";
 inline constexpr std::string_view PictureTooLarge = "图片太大：";
 
+// Why a program could not be started, before its name.
+inline constexpr std::string_view StartFailed = "无法启动：";
+
 } // namespace platform

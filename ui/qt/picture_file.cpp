@@ -25,9 +25,9 @@ platform::LoadedPicture LoadPictureFile(std::string_view path) {
         return {{}, std::string(platform::PictureTooLarge) + ToUtf8(native)};
     const QImage image = reader.read().convertToFormat(QImage::Format_ARGB32);
     if (image.isNull()) {
-        return {
-            {},
-            ToUtf8(QStringLiteral("无法读取图片文件：%1（%2）").arg(native, reader.errorString()))};
+        return {{},
+                std::string(platform::PictureUnreadable) + ToUtf8(native) + "（" +
+                    ToUtf8(reader.errorString()) + "）"};
     }
     platform::Picture picture{image.width(), image.height(), {}};
     picture.pixels.reserve(static_cast<std::size_t>(image.width()) * image.height());

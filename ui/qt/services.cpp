@@ -43,7 +43,7 @@ std::string Services::launchCommand(std::string_view commandLine, platform::Wind
         return "命令为空";
     const QString program = arguments.takeFirst();
     if (!QProcess::startDetached(program, arguments))
-        return "无法启动：" + ToUtf8(program);
+        return std::string(platform::StartFailed) + ToUtf8(program);
     return {};
 }
 
