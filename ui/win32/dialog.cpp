@@ -11,32 +11,32 @@ HINSTANCE instance() {
 }
 
 // The window class that gives a dialog its name; the dialog manager's own procedure serves it.
-void registerClass(const WindowSpec& spec) {
+void registerClass(const WindowTraits& traits) {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = DefDlgProcW;
     windowClass.cbWndExtra = DLGWINDOWEXTRA;
     windowClass.hInstance = instance();
-    windowClass.hIcon = LoadIconW(instance(), MAKEINTRESOURCEW(spec.iconResource));
+    windowClass.hIcon = LoadIconW(instance(), MAKEINTRESOURCEW(traits.iconResource));
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = spec.className;
+    windowClass.lpszClassName = traits.className;
     RegisterClassExW(&windowClass); // fails harmlessly when the class is already there
 }
 
 // A template with no controls and no title: the class name, the styles, and a size that the
 // window replaces with its own at its density.
-std::vector<DWORD> dialogTemplate(const WindowSpec& spec) {
+std::vector<DWORD> dialogTemplate(const WindowTraits& traits) {
     std::vector<WORD> names{0}; // no menu
-    for (const wchar_t* c = spec.className; *c != L'\0'; ++c)
+    for (const wchar_t* c = traits.className; *c != L'\0'; ++c)
         names.push_back(static_cast<WORD>(*c));
     names.push_back(0);
     names.push_back(0); // no title
     std::vector<DWORD> words((sizeof(DLGTEMPLATE) + names.size() * sizeof(WORD)) / sizeof(DWORD) +
                              1);
     auto* header = reinterpret_cast<DLGTEMPLATE*>(words.data());
-    header->style = spec.style;
-    header->dwExtendedStyle = spec.extendedStyle;
+    header->style = traits.style;
+    header->dwExtendedStyle = traits.extendedStyle;
     std::copy(names.begin(), names.end(), reinterpret_cast<WORD*>(header + 1));
     return words;
 }
@@ -65,10 +65,10 @@ Rect WindowBox(HWND window) {
     return {box.left, box.top, box.right - box.left, box.bottom - box.top};
 }
 
-Dialog::Dialog(const WindowSpec& spec, std::span<const ControlRow> rows)
+Dialog::Dialog(const WindowTraits& traits, std::span<const ControlRow> rows)
     : m_controls(rows)
-    , m_spec(spec) {
-    registerClass(spec);
+    , m_traits(traits) {
+    registerClass(traits);
 }
 
 Dialog::~Dialog() {
@@ -77,14 +77,14 @@ Dialog::~Dialog() {
 }
 
 void Dialog::create(HWND owner) {
-    const std::vector<DWORD> layout = dialogTemplate(m_spec);
+    const std::vector<DWORD> layout = dialogTemplate(m_traits);
     CreateDialogIndirectParamW(instance(), reinterpret_cast<const DLGTEMPLATE*>(layout.data()),
                                owner, dialogProc, reinterpret_cast<LPARAM>(this));
 }
 
 void Dialog::runModal(HWND owner) {
     m_modal = true;
-    const std::vector<DWORD> layout = dialogTemplate(m_spec);
+    const std::vector<DWORD> layout = dialogTemplate(m_traits);
     DialogBoxIndirectParamW(instance(), reinterpret_cast<const DLGTEMPLATE*>(layout.data()), owner,
                             dialogProc, reinterpret_cast<LPARAM>(this));
     m_window = nullptr;
@@ -95,14 +95,14 @@ void Dialog::close() {
 }
 
 Size Dialog::clientSize(int dpi) const {
-    return PixelSize(m_spec.client.width, m_spec.client.height, dpi);
+    return PixelSize(m_traits.client.width, m_traits.client.height, dpi);
 }
 
 void Dialog::placeCentred(Rect area) {
     const int dpi = m_controls.dpi();
     const Size client = clientSize(dpi);
     RECT frame{0, 0, client.width, client.height};
-    AdjustWindowRectExForDpi(&frame, m_spec.style, FALSE, m_spec.extendedStyle, dpi);
+    AdjustWindowRectExForDpi(&frame, m_traits.style, FALSE, m_traits.extendedStyle, dpi);
     const Rect box = CentredIn({frame.right - frame.left, frame.bottom - frame.top}, area);
     SetWindowPos(m_window, nullptr, box.left, box.top, box.width, box.height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
@@ -111,7 +111,7 @@ void Dialog::placeCentred(Rect area) {
 void Dialog::resizeFor(int dpi, const RECT* suggested) {
     const Size client = clientSize(dpi);
     RECT frame{0, 0, client.width, client.height};
-    AdjustWindowRectExForDpi(&frame, m_spec.style, FALSE, m_spec.extendedStyle, dpi);
+    AdjustWindowRectExForDpi(&frame, m_traits.style, FALSE, m_traits.extendedStyle, dpi);
     SetWindowPos(m_window, nullptr, suggested->left, suggested->top, frame.right - frame.left,
                  frame.bottom - frame.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -119,8 +119,8 @@ void Dialog::resizeFor(int dpi, const RECT* suggested) {
 // The icons of the title bar and the task bar, drawn for the density; the former ones are
 // released once the window no longer uses them.
 void Dialog::setIcons(int dpi) {
-    Icon small = iconAt(m_spec.iconResource, SM_CXSMICON, dpi);
-    Icon big = iconAt(m_spec.iconResource, SM_CXICON, dpi);
+    Icon small = iconAt(m_traits.iconResource, SM_CXSMICON, dpi);
+    Icon big = iconAt(m_traits.iconResource, SM_CXICON, dpi);
     SendMessageW(m_window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small.get()));
     SendMessageW(m_window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big.get()));
     m_smallIcon = std::move(small);

@@ -15,8 +15,8 @@
 
 namespace ui::win32 {
 
-struct WindowSpec {
-    const wchar_t* className; // the window's design name
+struct WindowTraits {
+    const wchar_t* className; // also the name that tests and tools find the window by
     DWORD style;
     DWORD extendedStyle;
     int iconResource;
@@ -25,7 +25,7 @@ struct WindowSpec {
 
 class Dialog {
 public:
-    Dialog(const WindowSpec& spec, std::span<const ControlRow> rows);
+    Dialog(const WindowTraits& traits, std::span<const ControlRow> rows);
     virtual ~Dialog();
     Dialog(const Dialog&) = delete;
     Dialog& operator=(const Dialog&) = delete;
@@ -57,7 +57,7 @@ private:
     void resizeFor(int dpi, const RECT* suggested);
     void setIcons(int dpi);
 
-    WindowSpec m_spec;
+    WindowTraits m_traits;
     HWND m_window = nullptr;
     Icon m_smallIcon, m_bigIcon;
     bool m_modal = false;

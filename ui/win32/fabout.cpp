@@ -11,17 +11,17 @@ using namespace fabout;
 
 namespace {
 
-constexpr WindowSpec Spec{L"fAbout",
-                          WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME,
-                          WS_EX_DLGMODALFRAME,
-                          ProgramIconId,
-                          {ClientWidth, ClientHeight}};
+constexpr WindowTraits Traits{L"fAbout",
+                              WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME,
+                              WS_EX_DLGMODALFRAME,
+                              ProgramIconId,
+                              {ClientWidth, ClientHeight}};
 constexpr int IconSize = 32; // device-independent pixels
 
 } // namespace
 
 FAbout::FAbout(platform::PlatformServices& services)
-    : Dialog(Spec, Controls)
+    : Dialog(Traits, Controls)
     , m_services(services) {}
 
 void FAbout::run(HWND owner) {

@@ -17,11 +17,12 @@ using namespace form1;
 
 namespace {
 
-constexpr WindowSpec Spec{L"Form1",
-                          WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_THICKFRAME,
-                          0,
-                          ProgramIconId,
-                          {ClientWidth, ClientHeight}};
+constexpr WindowTraits Traits{L"Form1",
+                              WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX |
+                                  WS_THICKFRAME,
+                              0,
+                              ProgramIconId,
+                              {ClientWidth, ClientHeight}};
 constexpr UINT FirstMenuId = 1;
 
 // The clipboard's text as UTF-8, or nothing.
@@ -55,7 +56,7 @@ MouseButton mouseButton(UINT message) {
 } // namespace
 
 Form1::Form1(platform::PlatformServices& services)
-    : Dialog(Spec, Controls)
+    : Dialog(Traits, Controls)
     , m_services(services)
     , m_rules(*this, services) {
     create(nullptr);

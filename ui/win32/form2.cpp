@@ -11,16 +11,16 @@ using namespace form2;
 namespace {
 
 // In the task bar of its own, though modal over the main window.
-constexpr WindowSpec Spec{L"Form2",
-                          WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME,
-                          WS_EX_APPWINDOW,
-                          AuthorIconId,
-                          {ClientWidth, ClientHeight}};
+constexpr WindowTraits Traits{L"Form2",
+                              WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME,
+                              WS_EX_APPWINDOW,
+                              AuthorIconId,
+                              {ClientWidth, ClientHeight}};
 
 } // namespace
 
 Form2::Form2(platform::PlatformServices& services)
-    : Dialog(Spec, Controls)
+    : Dialog(Traits, Controls)
     , m_services(services) {}
 
 void Form2::run(HWND owner) {
