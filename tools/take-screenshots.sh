@@ -10,13 +10,7 @@ cmake --build --preset default --target moltrava >/dev/null
 scale="${1:-1}"
 suffix=$([ "$scale" = 1 ] && echo "" || echo "@${scale}x")
 
-# A display number that no other X server on the machine holds: Xvfb picks it and reports it.
-exec {display_pipe}<> <(:)
-Xvfb -displayfd "$display_pipe" -screen 0 1024x768x24 -nolisten tcp &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null' EXIT
-read -r -t 30 -u "$display_pipe" display_number
-export DISPLAY=":$display_number"
+source tools/xvfb-display.sh
 openbox &
 sleep 1
 (cd assets && QT_SCALE_FACTOR="$scale" exec ../build/default/moltrava) &

@@ -13,14 +13,9 @@ cmake --preset windows -DMOLTRAVA_BUILD_TOOLS=ON >/dev/null
 cmake --build --preset windows --target moltrava window_probe >/dev/null
 prefix=build/windows/screenshots-display
 
-# A display number that no other X server on the machine holds: Xvfb picks it and reports it.
-exec {display_pipe}<> <(:)
-Xvfb -displayfd "$display_pipe" -screen 0 1024x768x24 -nolisten tcp &
-xvfb=$!
+source tools/xvfb-display.sh
 # The prefix's server goes before the display it draws on.
 trap 'cmake/wine-run.sh "$prefix" --stop >/dev/null 2>&1; kill $xvfb 2>/dev/null' EXIT
-read -r -t 30 -u "$display_pipe" display_number
-export DISPLAY=":$display_number"
 
 # Made once before the program starts (about 10 s), so that the waits below wait for windows.
 cmake/wine-run.sh "$prefix" cmd.exe /c exit
