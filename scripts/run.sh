@@ -5,6 +5,4 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh run
 cmake --preset default >/dev/null
-cmake --build --preset default --target moltrava
-cd assets
-exec ../build/default/moltrava
+exec cmake --build --preset default --target run

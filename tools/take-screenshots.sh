@@ -6,18 +6,19 @@ cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh run
 bash scripts/install-deps.sh xvfb xauth openbox xdotool imagemagick x11-utils
 cmake --preset default >/dev/null
-cmake --build --preset default --target moltrava >/dev/null
+cmake --build --preset default --target moltrava >/dev/null # before the display starts
 scale="${1:-1}"
 suffix=$([ "$scale" = 1 ] && echo "" || echo "@${scale}x")
 
 source tools/xvfb-display.sh
 openbox &
 sleep 1
-(cd assets && QT_SCALE_FACTOR="$scale" exec ../build/default/moltrava) &
+# In a process group of its own, so that the program goes with the build that started it.
+QT_SCALE_FACTOR="$scale" setsid cmake --build --preset default --target run >/dev/null &
 program=$!
-trap 'kill $program $xvfb 2>/dev/null' EXIT
+trap 'kill -- -$program 2>/dev/null; kill $xvfb 2>/dev/null' EXIT
 
-window=$(xdotool search --sync --onlyvisible --pid "$program" | head -n 1)
+window=$(xdotool search --sync --onlyvisible --classname '^moltrava$' | head -n 1)
 xdotool windowactivate --sync "$window"
 sleep 0.5
 # Choose the birth year, type 1984 and press Enter.

@@ -11,7 +11,8 @@ bash scripts/install-deps.sh cmake ninja-build g++-mingw-w64-x86-64-posix \
     xvfb xauth xdotool imagemagick
 cmake --preset windows -DMOLTRAVA_BUILD_TOOLS=ON >/dev/null
 cmake --build --preset windows --target moltrava window_probe >/dev/null
-prefix=build/windows/screenshots-display
+# The prefix that the run target draws with.
+prefix=build/windows/wineprefix-display
 
 source tools/xvfb-display.sh
 # The prefix's server goes before the display it draws on.
@@ -19,7 +20,7 @@ trap 'cmake/wine-run.sh "$prefix" --stop >/dev/null 2>&1; kill $xvfb 2>/dev/null
 
 # Made once before the program starts (about 10 s), so that the waits below wait for windows.
 cmake/wine-run.sh "$prefix" cmd.exe /c exit
-(cd assets && exec ../cmake/wine-run.sh "../$prefix" ../build/windows/ui/win32/moltrava.exe) &
+cmake --build --preset windows --target run >/dev/null &
 program=$!
 
 # Waits until a window of the class is painted (and, with an ID and a text, until that control

@@ -90,10 +90,10 @@ def traced(log, cwd):  # each call with the paths it names, which strace escapes
         yield line, [os.path.normpath(cwd / codecs.escape_decode(p)[0].decode()) for p in paths]
 
 
-def accessible(pid, title):  # with AT-SPI's cache off: the names in it go stale
+def accessible(pid, title):  # with AT-SPI's cache off: the names in it go stale; pid None: any program's
     def find():
         with contextlib.suppress(GLib.Error):  # a program that has just ended
-            for app in (a for a in pyatspi.Registry.getDesktop(0) if a and a.get_process_id() == pid):
+            for app in (a for a in pyatspi.Registry.getDesktop(0) if a and pid in (None, a.get_process_id())):
                 app.set_cache_mask(Atspi.Cache.NONE)
                 return next((w for w in app if w is not None and w.name == title), None)
     return wait(find, f"{title!r} on the accessibility bus")
@@ -187,3 +187,17 @@ def test_screen_reader():
             wait(lambda: title != MAIN or "label 鼠" in heard(node), "the sign of 1984")
             assert HEARD[title] <= heard(node)
     assert visit(process, look=look) == 0
+
+
+def test_run_command():  # the README's first command as a newcomer types it, with this build's program
+    if BUILD != SOURCE / "build/default":
+        pytest.skip("the run command builds and starts the default preset's program")
+    command = re.search(r"```sh\n(.*?) +#", (SOURCE / "README.md").read_text())[1]
+    process = start(["bash", "-c", command], cwd=SOURCE)
+    form1 = accessible(None, MAIN)
+    assert Path(f"/proc/{form1.get_process_id()}/exe").resolve() == PROGRAM.resolve()
+    window(MAIN); keys("Return")  # the age 0: this year's sign
+    sign = "猴鸡狗猪鼠牛虎兔龙蛇马羊"[time.localtime().tm_year % 12]
+    wait(lambda: f"label {sign}" in heard(form1), f"this year's sign {sign}")
+    window(MAIN); keys("Escape"); window("退出"); keys("y")
+    assert process.wait(60) == 0
