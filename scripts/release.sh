@@ -44,8 +44,34 @@ echo "== the Windows installer and ZIP"
 cmake -S . -B build/release-windows "${common[@]}" --toolchain cmake/mingw-w64.cmake \
     -DMOLTRAVA_FRONT_END=win32 >/dev/null
 cmake --build build/release-windows -j "$jobs"
-(cd build/release-windows && cpack -G "NSIS;ZIP" -B "$PWD/package" >/dev/null)
-cp build/release-windows/package/moltrava-*-win64.exe build/release-windows/package/moltrava-*-win64.zip dist/
+(cd build/release-windows && cpack -G NSIS -B "$PWD/package" >/dev/null)
+cp build/release-windows/package/moltrava-*-win64.exe dist/
+# The ZIP holds what `cpack -G ZIP` would, but CPack lists the files in the order the file system
+# gives them; here they are sorted by name, and each has the commit's time and a fixed mode.
+zip_root=build/release-windows/zip
+rm -rf "$zip_root"
+cmake --install build/release-windows --prefix "$zip_root/moltrava-$version-win64" >/dev/null
+python3 - "$zip_root" "dist/moltrava-$version-win64.zip" <<'PYTHON'
+import os, sys, time, zipfile
+root, archive = sys.argv[1:]
+# A ZIP holds local times from 1980 on; the commit's time in UTC is given for all.
+stamp = time.gmtime(max(int(os.environ["SOURCE_DATE_EPOCH"]), 315532800))[:6]
+entries = []
+for folder, folders, files in os.walk(root):
+    entries += [os.path.join(folder, name) + "/" for name in folders]
+    entries += [os.path.join(folder, name) for name in files]
+with zipfile.ZipFile(archive, "w") as output:
+    for path in sorted(entries, key=lambda path: path.encode()):
+        info = zipfile.ZipInfo(os.path.relpath(path, root) + ("/" if path.endswith("/") else ""), stamp)
+        if path.endswith("/"):
+            info.external_attr = (0o40755 << 16) | 0x10
+            output.writestr(info, b"")
+        else:
+            info.external_attr = (0o100755 if os.access(path, os.X_OK) else 0o100644) << 16
+            info.compress_type = zipfile.ZIP_DEFLATED
+            with open(path, "rb") as source:
+                output.writestr(info, source.read(), compresslevel=9)
+PYTHON
 
 echo "== the source archive"
 git archive --format=tar.gz --prefix="moltrava-$version/" -o "dist/moltrava-$version.tar.gz" HEAD

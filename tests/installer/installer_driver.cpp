@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: MIT
 // In a Wine prefix of its own: installs the program silently into a folder of its own, and again,
 // which upgrades it there; starts it as its Start-menu shortcut does, asks for the sign of 1984,
-// whose picture is read from the installed folder; while it runs, finds the silent installer and
-// uninstaller refusing and the interactive installer asking to close it; closes it, uninstalls it
-// and finds nothing of it left. Usage: installer_driver INSTALLER
-// SHORTCUT (under the common Start menu) UNINSTALL_KEY KEY... (the keys it writes under
-// HKEY_LOCAL_MACHINE)
+// whose picture is read from the installed folder; while it runs, finds the installer and the
+// uninstaller refusing or asking to close it; closes it, uninstalls it and finds nothing of it left.
+// Usage: installer_driver INSTALLER SHORTCUT (under the common Start menu) UNINSTALL_KEY KEY... (the
+// keys it writes under HKEY_LOCAL_MACHINE)
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -38,7 +37,6 @@ template <typename Condition> bool waitFor(Condition holds) {
 // NSIS uninstaller hands its work to a copy of itself and ends at once.
 struct Started {
     HANDLE job, process;
-    DWORD thread;
 };
 
 Started start(std::wstring line, const wchar_t* folder = nullptr) {
@@ -50,7 +48,7 @@ Started start(std::wstring line, const wchar_t* folder = nullptr) {
                            &process) &&
                 AssignProcessToJobObject(job, process.hProcess) && ResumeThread(process.hThread) == 1,
             "a program did not start");
-    return {job, process.hProcess, process.dwThreadId};
+    return {job, process.hProcess};
 }
 
 bool ended(const Started& started) {
@@ -160,18 +158,8 @@ int wmain(int count, wchar_t** arguments) {
                 exitCode(regText(arguments[3], L"UninstallString") + L" /S _?=" + earlier.wstring()) != 0,
             "a silent installer or uninstaller went on while the program ran");
     const Started asking = start(L"\"" + std::wstring(arguments[1]) + L"\"");
-    HWND retry = nullptr;
-    require(waitFor([&] {
-                EnumThreadWindows(
-                    asking.thread,
-                    [](HWND window, LPARAM found) {
-                        if (IsWindowVisible(GetDlgItem(window, IDRETRY)) && GetDlgItem(window, IDCANCEL))
-                            *reinterpret_cast<HWND*>(found) = window;
-                        return TRUE;
-                    },
-                    reinterpret_cast<LPARAM>(&retry));
-                return retry != nullptr;
-            }),
+    HWND retry = nullptr; // the only dialog box: the program shows none
+    require(waitFor([&] { return IsWindowVisible(GetDlgItem(retry = FindWindowW(L"#32770", nullptr), IDRETRY)); }),
             "the installer did not ask to close the program");
     PostMessageW(retry, WM_COMMAND, IDCANCEL, 0);
     require(ended(asking) && listing(earlier) + listing(shortcut.parent_path()) == before,
