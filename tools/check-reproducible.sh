@@ -44,5 +44,8 @@ echo "SHA256SUMS of the first build:"
 cat "$first/dist/SHA256SUMS"
 echo "SHA256SUMS of the second build:"
 cat "$second/dist/SHA256SUMS"
-[ "$differing" -eq 0 ] && echo "reproducible: every file of dist/ is identical" ||
-    { echo "not reproducible: $differing file(s) differ"; exit 1; }
+if [ "$differing" -ne 0 ]; then
+    echo "not reproducible: $differing file(s) differ"
+    exit 1
+fi
+echo "reproducible: every file of dist/ is identical"
