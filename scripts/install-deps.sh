@@ -1,6 +1,6 @@
 #!/bin/bash
 # Installs the Debian packages this project needs and are missing; does nothing when all are
-# there. Usage: install-deps.sh run|test|PACKAGE...
+# there. Usage: install-deps.sh run|test|release|PACKAGE...
 set -euo pipefail
 
 run_packages=(
@@ -21,11 +21,18 @@ test_packages=(
     dpkg-dev file lintian desktop-file-utils appstream
     python3-pytest strace dbus at-spi2-core python3-pyatspi python3-pil python3-xlib xdotool
 )
+# What scripts/release.sh builds: the Linux program and its package, the Windows program, its
+# installer and ZIP, and the source archive.
+release_packages=(
+    "${run_packages[@]}"
+    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 nsis dpkg-dev file git
+)
 
 case "${1:-}" in
     run) wanted=("${run_packages[@]}") ;;
     test) wanted=("${test_packages[@]}") ;;
-    "") echo "usage: $0 run|test|PACKAGE..." >&2; exit 2 ;;
+    release) wanted=("${release_packages[@]}") ;;
+    "") echo "usage: $0 run|test|release|PACKAGE..." >&2; exit 2 ;;
     *) wanted=("$@") ;;
 esac
 

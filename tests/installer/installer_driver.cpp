@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: MIT
-// In a Wine prefix of its own: installs the program silently, starts it as its Start-menu shortcut
-// does, asks for the sign of 1984, whose picture is read from the installed folder, closes it,
-// uninstalls it and finds nothing of it left. Usage: installer_driver INSTALLER SHORTCUT (under the
-// common Start menu) UNINSTALL_KEY KEY... (the keys it writes under HKEY_LOCAL_MACHINE)
+// In a Wine prefix of its own: installs the program silently into a folder of its own, and again,
+// which upgrades it there; starts it as its Start-menu shortcut does, asks for the sign of 1984,
+// whose picture is read from the installed folder; while it runs, finds the installer and the
+// uninstaller refusing or asking to close it; closes it, uninstalls it and finds nothing of it left.
+// Usage: installer_driver INSTALLER SHORTCUT (under the common Start menu) UNINSTALL_KEY KEY... (the
+// keys it writes under HKEY_LOCAL_MACHINE)
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+
+#include "ui/win32/main_window_class.h"
 
 #include <windows.h>
 
@@ -31,7 +35,11 @@ template <typename Condition> bool waitFor(Condition holds) {
 
 // Starts a command line in a job, so that waiting for its end covers the processes it starts: an
 // NSIS uninstaller hands its work to a copy of itself and ends at once.
-HANDLE start(std::wstring line, const wchar_t* folder = nullptr) {
+struct Started {
+    HANDLE job, process;
+};
+
+Started start(std::wstring line, const wchar_t* folder = nullptr) {
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
@@ -40,15 +48,23 @@ HANDLE start(std::wstring line, const wchar_t* folder = nullptr) {
                            &process) &&
                 AssignProcessToJobObject(job, process.hProcess) && ResumeThread(process.hThread) == 1,
             "a program did not start");
-    return job;
+    return {job, process.hProcess};
 }
 
-bool ended(HANDLE job) {
+bool ended(const Started& started) {
     JOBOBJECT_BASIC_ACCOUNTING_INFORMATION info{};
     return waitFor([&] {
-        return QueryInformationJobObject(job, JobObjectBasicAccountingInformation, &info, sizeof info, nullptr) &&
+        return QueryInformationJobObject(started.job, JobObjectBasicAccountingInformation, &info, sizeof info,
+                                         nullptr) &&
                info.ActiveProcesses == 0;
     });
+}
+
+DWORD exitCode(const std::wstring& line) {
+    const Started started = start(line);
+    DWORD code = 0;
+    require(ended(started) && GetExitCodeProcess(started.process, &code), "an installer did not end");
+    return code;
 }
 
 // A message to the program's window, answered within 30 s.
@@ -66,14 +82,36 @@ bool keyExists(const wchar_t* key) {
 // The command IDs of the main window's controls: 100 + their place in its table.
 constexpr int Frame1 = 100, Option2 = 102, Text1 = 103, Command1 = 104, Picture1 = 111;
 
+// The files under a folder, with their times.
+std::wstring listing(const std::filesystem::path& folder) {
+    std::wstring text;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder))
+        text += entry.path().wstring() + std::to_wstring(entry.last_write_time().time_since_epoch().count());
+    return text;
+}
+
+std::wstring regText(const wchar_t* key, const wchar_t* value) {
+    wchar_t text[MAX_PATH]{};
+    DWORD size = sizeof text;
+    RegGetValueW(HKEY_LOCAL_MACHINE, key, value, RRF_RT_REG_SZ, nullptr, text, &size);
+    return text;
+}
+
 } // namespace
 
 int wmain(int count, wchar_t** arguments) {
     namespace fs = std::filesystem;
     require(count >= 4 && SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)), "usage");
-    require(ended(start(L"\"" + std::wstring(arguments[1]) + L"\" /S")), "the installer did not end");
+    const std::wstring installer = L"\"" + std::wstring(arguments[1]) + L"\" /S";
+    // An earlier install in a folder of its own, then the upgrade, which finds it there.
+    const fs::path earlier = L"C:\\Moltrava earlier";
+    require(exitCode(installer + L" /D=" + earlier.wstring()) == 0 && exitCode(installer) == 0, "the installer failed");
     for (int key = 3; key < count; ++key)
         require(keyExists(arguments[key]), "the installer wrote no registry key");
+    for (const auto* value : {L"Publisher", L"DisplayVersion", L"DisplayIcon", L"EstimatedSize"})
+        require(RegGetValueW(HKEY_LOCAL_MACHINE, arguments[3], value, RRF_RT_ANY, nullptr, nullptr, nullptr) ==
+                    ERROR_SUCCESS,
+                "the uninstall entry lacks a value");
 
     wchar_t* menu = nullptr;
     SHGetKnownFolderPath(FOLDERID_CommonPrograms, 0, nullptr, &menu);
@@ -86,11 +124,18 @@ int wmain(int count, wchar_t** arguments) {
                 SUCCEEDED(link->GetPath(program, MAX_PATH, nullptr, 0)) &&
                 SUCCEEDED(link->GetWorkingDirectory(folder, MAX_PATH)),
             "the shortcut cannot be read");
+    wchar_t* programFiles = nullptr;
+    SHGetKnownFolderPath(FOLDERID_ProgramFiles, 0, nullptr, &programFiles);
+    const auto shortcuts = fs::directory_iterator(shortcut.parent_path());
+    require(fs::path(folder) == earlier && !fs::exists(fs::path(programFiles) / L"Moltrava") &&
+                std::distance(fs::begin(shortcuts), fs::end(shortcuts)) == 2,
+            "the upgrade did not replace the earlier install in its folder");
 
     // The prefix is the test's own: the program's windows are the only ones of their class.
-    const HANDLE job = start(L"\"" + std::wstring(program) + L"\"", folder);
+    const Started running = start(L"\"" + std::wstring(program) + L"\"", folder);
     HWND form = nullptr;
-    require(waitFor([&] { return IsWindowVisible(form = FindWindowW(L"Form1", nullptr)); }), "no main window");
+    require(waitFor([&] { return IsWindowVisible(form = FindWindowW(MOLTRAVA_MAIN_WINDOW_CLASS, nullptr)); }),
+            "no main window");
     send(GetDlgItem(GetDlgItem(form, Frame1), Option2), BM_CLICK);
     send(GetDlgItem(form, Text1), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"1984"));
     send(GetDlgItem(form, Command1), BM_CLICK);
@@ -105,21 +150,29 @@ int wmain(int count, wchar_t** arguments) {
                 return std::wstring(name) == L"鼠" && box.right - box.left == 68 && box.bottom - box.top == 68;
             }),
             "the picture of 1984 was not shown");
+
+    // While it runs, the silent installer and uninstaller end with an error, the interactive one asks
+    // to close it first and stops when told to, and none of them changes anything.
+    const std::wstring before = listing(earlier) + listing(shortcut.parent_path());
+    require(exitCode(installer) != 0 &&
+                exitCode(regText(arguments[3], L"UninstallString") + L" /S _?=" + earlier.wstring()) != 0,
+            "a silent installer or uninstaller went on while the program ran");
+    const Started asking = start(L"\"" + std::wstring(arguments[1]) + L"\"");
+    HWND retry = nullptr; // the only dialog box: the program shows none
+    require(waitFor([&] { return IsWindowVisible(GetDlgItem(retry = FindWindowW(L"#32770", nullptr), IDRETRY)); }),
+            "the installer did not ask to close the program");
+    PostMessageW(retry, WM_COMMAND, IDCANCEL, 0);
+    require(ended(asking) && listing(earlier) + listing(shortcut.parent_path()) == before,
+            "a refused installer changed the install");
     PostMessageW(form, WM_CLOSE, 0, 0);
     HWND question = nullptr;
     require(waitFor([&] { return (question = FindWindowW(L"#32770", L"退出")) != nullptr; }), "no close question");
     send(GetDlgItem(question, IDYES), BM_CLICK);
-    require(ended(job), "the program did not end");
+    require(ended(running), "the program did not end");
 
     // The uninstall entry's command, as Add/Remove programs runs it, silently.
-    wchar_t uninstall[MAX_PATH]{};
-    DWORD size = sizeof uninstall;
-    require(RegGetValueW(HKEY_LOCAL_MACHINE, arguments[3], L"UninstallString", RRF_RT_REG_SZ, nullptr, uninstall,
-                         &size) == ERROR_SUCCESS &&
-                ended(start(std::wstring(uninstall) + L" /S")),
-            "the uninstaller did not end");
-    require(!fs::exists(fs::path(program).parent_path()) && !fs::exists(shortcut.parent_path()),
-            "files are left behind");
+    require(ended(start(regText(arguments[3], L"UninstallString") + L" /S")), "the uninstaller did not end");
+    require(!fs::exists(earlier) && !fs::exists(shortcut.parent_path()), "files are left behind");
     for (int key = 3; key < count; ++key)
         require(!keyExists(arguments[key]), "registry keys are left behind");
     std::printf("installed, ran from %ls, uninstalled: nothing left\n", folder);

@@ -3,6 +3,7 @@
 
 #include "fabout.h"
 #include "form2.h"
+#include "main_window_class.h"
 #include "picture.h"
 #include "platform/text_win.h"
 #include "resources.h"
@@ -17,7 +18,7 @@ using namespace form1;
 
 namespace {
 
-constexpr WindowTraits Traits{L"Form1",
+constexpr WindowTraits Traits{MOLTRAVA_MAIN_WINDOW_CLASS,
                               WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX |
                                   WS_THICKFRAME,
                               0,
