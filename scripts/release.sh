@@ -21,10 +21,8 @@ fi
 # Every time stamp written into an artifact is the last commit's, unless one is given; the
 # compilers, rcc, CPack and the archives read it from here.
 export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct)}
-# What the builder's shell may differ in and the archives could record: modes, time zone, sort
-# order.
-umask 022
-export TZ=UTC LC_ALL=C.UTF-8
+# One sort order for the file names that the archives list.
+export LC_ALL=C.UTF-8
 version=$(sed -n 's/^project(moltrava VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 jobs=$(nproc)
 # Build paths stay out of the programs and their debug information: the tree is ".".
