@@ -213,19 +213,24 @@ TEST(Form1Window, ControlsStandWhereTheirTablesPutThemAtAnyDensityAndTakeTheirOw
     EXPECT_EQ(WindowFromPoint(bare), w.form.window());
     const auto boxes = [&] {
         std::ostringstream all;
-        for (const Control c : {frame1, Option2, Text1, Command2, Picture1, Label3}) {
+        for (const Control c : {frame1, Option2, Text1, Command2, Picture1, Label3, Label2}) {
             const ui::Rect box = w.form.controls().box(c);
             all << box.left << ',' << box.top << ' ' << box.width << 'x' << box.height << ' ';
         }
         return all.str();
     };
     w.run("key Right;key Tab;type 1984;key Enter");
+    SetWindowPos(w.form.window(), nullptr, 0, 0, 600, 500,
+                 SWP_NOMOVE | SWP_NOZORDER);                                   // resizable, the controls stay put
     EXPECT_GE(short(LOWORD(SendMessageW(w[Text1], EM_POSFROMCHAR, 0, 0))), 0); // the first digit not scrolled away
-    EXPECT_EQ(boxes(), "67,24 257x65 128,19 63x33 262,124 52x29 251,256 65x33 256,180 68x68 76,124 154x25 ");
+    EXPECT_EQ(boxes(),
+              "67,24 257x65 128,19 63x33 262,124 52x29 251,256 65x33 256,180 68x68 76,124 154x25 217,189 30x34 ");
     RECT suggested{0, 0, 800, 700};
     SendMessageW(w.form.window(), WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&suggested));
     // Twips rounded at the density, not pixels doubled; the prompt fits its text in a font hinted anew.
-    EXPECT_EQ(boxes(), "133,48 514x130 256,37 125x66 524,248 104x58 501,512 130x66 512,360 132x132 152,248 301x49 ");
+    EXPECT_EQ(
+        boxes(),
+        "133,48 514x130 256,37 125x66 524,248 104x58 501,512 130x66 512,360 132x132 152,248 301x49 434,379 59x68 ");
 }
 
 // What a screen reader says of each control: buttons and options by their captions, the entry by
