@@ -31,7 +31,6 @@ using Step = std::function<void(HWND)>;
 // A key pressed where the focus is, as the message loop hands it to the dialog manager.
 void key(HWND window, WPARAM virtualKey, bool shift = false) {
     BYTE state[256] = {};
-    GetKeyboardState(state);
     state[VK_SHIFT] = shift ? 0x80 : 0;
     SetKeyboardState(state);
     MSG message{GetFocus(), UINT(virtualKey == VK_F10 ? WM_SYSKEYDOWN : WM_KEYDOWN), virtualKey, 1, 0, {}};
@@ -125,14 +124,13 @@ struct Window {
                 SetActiveWindow(other);
                 DestroyWindow(other);
                 SetActiveWindow(window);
-            } else if (verb == "choose" || verb == "menu") { // once a menu is open: its size and place, then
+            } else if (verb == "choose" || verb == "menu") { // once a menu is open: its items and place, then
                 s_item = std::stoi(argument);                // the item by the arrow keys, or 0 for Esc
                 SetTimer(window, 1, 0, [](HWND owner, UINT, UINT_PTR timer, DWORD) {
                     KillTimer(owner, timer);
                     const HWND menu = FindWindowW(L"#32768", nullptr);
                     RECT box{};
-                    GetWindowRect(menu, &box);
-                    MapWindowPoints(HWND_DESKTOP, owner, reinterpret_cast<POINT*>(&box), 1);
+                    MapWindowPoints(menu, owner, reinterpret_cast<POINT*>(&box), 1);
                     s_menuAt += " menu of " +
                                 std::to_string(GetMenuItemCount(HMENU(SendMessageW(menu, MN_GETHMENU, 0, 0)))) +
                                 " at " + std::to_string(box.left) + ',' + std::to_string(box.top);
