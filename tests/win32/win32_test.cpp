@@ -97,7 +97,7 @@ struct Window {
             const bool shift = argument.starts_with("Shift+");
             if (verb == "key")
                 key(window, keys.at(argument.substr(shift ? 6 : 0)), shift);
-            else if (verb == "apps") // the Menu key, as Windows turns it into a message (Wine does not)
+            else if (verb == "apps") // the Menu key, as the system hands it to the focus
                 SendMessageW(GetFocus(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(GetFocus()), -1);
             else if (verb == "type")
                 type(wide);
