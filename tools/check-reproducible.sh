@@ -12,19 +12,16 @@ work=$(realpath -m "${1:-$(mktemp -d /tmp/moltrava-reproducible.XXXXXX)}")
 first=$work/first/moltrava
 second=$work/second-clone/in/another/folder/moltrava
 rm -rf "$work/first" "$work/second-clone"
-for clone in "$first" "$second"; do
-    git clone -q --no-local . "$clone"
-    git -C "$clone" checkout -q --detach "$commit"
-done
-
-echo "== first build, umask 022, time zone UTC, in $first"
+# Clones and builds under the umask given, so that the checked-out files' modes differ too.
+release() { # CLONE UMASK TIME_ZONE LOG
+    echo "== a build with umask $2, time zone $3, in $1"
+    (umask "$2" && git clone -q --no-local . "$1" && cd "$1" && git checkout -q --detach "$commit" &&
+        TZ=$3 bash scripts/release.sh) >"$4" 2>&1 || { tail -n 30 "$4"; exit 1; }
+}
 started=$(date +%s)
-(cd "$first" && umask 022 && TZ=UTC bash scripts/release.sh) >"$work/first.log" 2>&1 ||
-    { tail -n 30 "$work/first.log"; exit 1; }
+release "$first" 022 UTC "$work/first.log"
 sleep $((60 - ($(date +%s) - started) > 0 ? 60 - ($(date +%s) - started) : 0))
-echo "== second build, umask 002, time zone Asia/Shanghai, in $second"
-(cd "$second" && umask 002 && TZ=Asia/Shanghai bash scripts/release.sh) >"$work/second.log" 2>&1 ||
-    { tail -n 30 "$work/second.log"; exit 1; }
+release "$second" 002 Asia/Shanghai "$work/second.log"
 
 echo "== the two dist/ folders of $commit"
 differing=0
