@@ -12,6 +12,7 @@ work=$(realpath -m "${1:-$(mktemp -d /tmp/moltrava-reproducible.XXXXXX)}")
 first=$work/first/moltrava
 second=$work/second-clone/in/another/folder/moltrava
 rm -rf "$work/first" "$work/second-clone"
+mkdir -p "$work"
 # Clones and builds under the umask given, so that the checked-out files' modes differ too.
 release() { # CLONE UMASK TIME_ZONE LOG
     echo "== a build with umask $2, time zone $3, in $1"
