@@ -43,6 +43,15 @@ echo "docs/popup-menu${suffix}.png"
 xdotool key Escape
 sleep 0.3
 
+# The same menu from the keyboard, at the focused button 确定.
+xdotool key Tab shift+F10
+sleep 0.5
+import -window root -crop "$((WIDTH + 20 * scale))x$((HEIGHT + 50 * scale))+$((X - 10))+$((Y - 40))" \
+    "docs/keyboard-menu${suffix}.png"
+echo "docs/keyboard-menu${suffix}.png"
+xdotool key Escape
+sleep 0.3
+
 # Each dialog, chosen from the menu with the keyboard.
 open_item() {
     xdotool mousemove --window "$window" "$((30 * scale))" "$((290 * scale))" click 3

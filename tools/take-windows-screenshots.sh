@@ -69,6 +69,13 @@ open_menu() {
     click 30 290 3
     probe '#32768'
 }
+# The same menu from the keyboard, at the focused button 确定.
+xdotool key shift+F10
+probe '#32768'
+shot_over_main windows-keyboard-menu
+xdotool key Escape
+gone '#32768'
+
 open_menu
 shot_over_main windows-popup-menu
 
