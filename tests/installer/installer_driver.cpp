@@ -103,7 +103,12 @@ int wmain(int count, wchar_t** arguments) {
     namespace fs = std::filesystem;
     require(count >= 4 && SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)), "usage");
     const std::wstring installer = L"\"" + std::wstring(arguments[1]) + L"\" /S";
-    // An earlier install in a folder of its own, then the upgrade, which finds it there.
+    // An entry whose install is gone stands in no one's way; then an earlier install in a folder of
+    // its own, and the upgrade, which finds it there.
+    const std::wstring gone = L"\"C:\\gone\\Uninstall.exe\"";
+    require(RegSetKeyValueW(HKEY_LOCAL_MACHINE, arguments[3], L"UninstallString", REG_SZ, gone.c_str(),
+                            static_cast<DWORD>((gone.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS,
+            "usage");
     const fs::path earlier = L"C:\\Moltrava earlier";
     require(exitCode(installer + L" /D=" + earlier.wstring()) == 0 && exitCode(installer) == 0, "the installer failed");
     for (int key = 3; key < count; ++key)
