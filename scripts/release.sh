@@ -35,7 +35,9 @@ mkdir -p dist
 echo "== the Debian package"
 cmake -S . -B build/release-linux "${common[@]}" >/dev/null
 cmake --build build/release-linux -j "$jobs"
-(cd build/release-linux && cpack -G DEB -B "$PWD/package" >/dev/null)
+# CPack gives the package's members (debian-binary, control.tar.gz, data.tar.gz) the modes that
+# the umask gives the files it writes for them; dpkg-deb would give 0644 whatever it is.
+(umask 022 && cd build/release-linux && cpack -G DEB -B "$PWD/package" >/dev/null)
 cp build/release-linux/package/moltrava_*.deb dist/
 
 echo "== the Windows installer and ZIP"
