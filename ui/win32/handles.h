@@ -45,11 +45,16 @@ inline void DestroyIconHandle(HICON icon) {
 inline void DestroyMenuHandle(HMENU menu) {
     DestroyMenu(menu);
 }
+inline void DeleteDcHandle(HDC dc) {
+    DeleteDC(dc);
+}
 
 using Font = Unique<HFONT, DeleteGdiObject<HFONT>>;
 using Brush = Unique<HBRUSH, DeleteGdiObject<HBRUSH>>;
 using Icon = Unique<HICON, DestroyIconHandle>;
 using PopupMenu = Unique<HMENU, DestroyMenuHandle>;
+// A device context of its own, such as a memory one: measuring in it asks nothing of a window.
+using OwnDc = Unique<HDC, DeleteDcHandle>;
 
 // A device context borrowed from a window, given back when done.
 class WindowDc {
