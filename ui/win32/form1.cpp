@@ -67,12 +67,11 @@ void Form1::initialise() {
     // A screen reader names a text box by the label just before it.
     SetWindowPos(m_controls[Label3], GetWindow(m_controls[Text1], GW_HWNDPREV), 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    SetWindowSubclass(m_controls[Text1], entryProc, 0, reinterpret_cast<DWORD_PTR>(this));
-    m_gyabout.reset(CreatePopupMenu());
-    for (UINT item = 0; item < Menu.size(); ++item) {
-        AppendMenuW(m_gyabout.get(), MF_STRING, FirstMenuId + item,
-                    platform::WideFromUtf8(Menu[item].caption).c_str());
-    }
+    // The entry's own procedure is replaced, not subclassed: see controls.cpp.
+    const HWND entry = m_controls[Text1];
+    SetWindowLongPtrW(entry, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    m_entryProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(entry, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(entryProc)));
     placeCentred(WorkArea(nullptr));
 }
 
@@ -148,7 +147,15 @@ void Form1::requestClose() {
         ShowWindow(window(), SW_HIDE);
 }
 
+// The menu is made when it is first wanted, not before the window is first drawn.
 void Form1::popUpMenu(POINT screen) {
+    if (!m_gyabout) {
+        m_gyabout.reset(CreatePopupMenu());
+        for (UINT item = 0; item < Menu.size(); ++item) {
+            AppendMenuW(m_gyabout.get(), MF_STRING, FirstMenuId + item,
+                        platform::WideFromUtf8(Menu[item].caption).c_str());
+        }
+    }
     const UINT chosen = TrackPopupMenu(
         m_gyabout.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON | TPM_RETURNCMD, screen.x,
         screen.y, 0, window(), nullptr);
@@ -228,9 +235,11 @@ void Form1::showDialog(form1::Dialog dialog) {
 
 // The key filter and the paste judged whole; the entry is prepared when the focus comes to it
 // from another control of the window, not when it returns from another window or a box.
-LRESULT CALLBACK Form1::entryProc(HWND entry, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                  DWORD_PTR data) {
-    auto* self = reinterpret_cast<Form1*>(data);
+LRESULT CALLBACK Form1::entryProc(HWND entry, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* self = reinterpret_cast<Form1*>(GetWindowLongPtrW(entry, GWLP_USERDATA));
+    const auto base = [&] {
+        return CallWindowProcW(self->m_entryProc, entry, message, wParam, lParam);
+    };
     switch (message) {
     case WM_CHAR:
         if (!AdmitsCharacter(static_cast<char32_t>(wParam))) {
@@ -245,7 +254,7 @@ LRESULT CALLBACK Form1::entryProc(HWND entry, UINT message, WPARAM wParam, LPARA
         }
         break;
     case WM_SETFOCUS: {
-        const LRESULT result = DefSubclassProc(entry, message, wParam, lParam);
+        const LRESULT result = base();
         const auto from = reinterpret_cast<HWND>(wParam);
         if (from && IsChild(self->window(), from))
             self->m_rules.OnTextFocus();
@@ -255,13 +264,13 @@ LRESULT CALLBACK Form1::entryProc(HWND entry, UINT message, WPARAM wParam, LPARA
         // The click that brings the focus would otherwise place the caret and drop the
         // selection the window has just made.
         self->m_focusingClick = GetFocus() != entry;
-        const LRESULT result = DefSubclassProc(entry, message, wParam, lParam);
+        const LRESULT result = base();
         if (self->m_focusingClick)
             self->reselectEntry();
         return result;
     }
     case WM_LBUTTONUP: {
-        const LRESULT result = DefSubclassProc(entry, message, wParam, lParam);
+        const LRESULT result = base();
         if (std::exchange(self->m_focusingClick, false))
             self->reselectEntry();
         return result;
@@ -269,7 +278,7 @@ LRESULT CALLBACK Form1::entryProc(HWND entry, UINT message, WPARAM wParam, LPARA
     default:
         break;
     }
-    return DefSubclassProc(entry, message, wParam, lParam);
+    return base();
 }
 
 } // namespace ui::win32
