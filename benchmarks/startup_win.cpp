@@ -119,12 +119,13 @@ std::optional<double> elapsed(const std::optional<unix_processes::CpuClock>& clo
     return *now - *before;
 }
 
-// The Linux process of the program just started: the newest of its name in this prefix.
-std::optional<double> programCpu(const std::wstring& file) {
+// The Linux process of the program just started, after the process `before`: the newest of its
+// name in this prefix.
+std::optional<double> programCpu(const std::wstring& file, long long before) {
     const std::wstring name = file.substr(file.find_last_of(L'\\') + 1);
     const std::string prefix = unix_processes::ownEnvironmentEntry("WINEPREFIX");
     const auto found =
-        unix_processes::find(std::string(name.begin(), name.end()), L"environ", prefix);
+        unix_processes::find(std::string(name.begin(), name.end()), L"environ", prefix, before);
     if (prefix.empty() || found.empty())
         return std::nullopt;
     return unix_processes::CpuClock(found.back()).milliseconds();
@@ -143,6 +144,8 @@ std::optional<Start> start(const Program& program, const std::wstring& folder,
         servers.wineserverCpu ? servers.wineserverCpu->milliseconds() : std::nullopt;
     const std::optional<double> displayBefore =
         servers.displayCpu ? servers.displayCpu->milliseconds() : std::nullopt;
+    static const unix_processes::LastProcessId lastProcessId;
+    const long long lastBefore = lastProcessId.get();
     LARGE_INTEGER before;
     QueryPerformanceCounter(&before);
     if (!CreateProcessW(file.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
@@ -168,7 +171,7 @@ std::optional<Start> start(const Program& program, const std::wstring& folder,
             break; // ended without a window
     }
     if (ready)
-        result.programCpu = programCpu(file);
+        result.programCpu = programCpu(file, lastBefore);
     PROCESS_MEMORY_COUNTERS memory{};
     memory.cb = sizeof memory;
     if (GetProcessMemoryInfo(process.hProcess, &memory, sizeof memory))

@@ -74,10 +74,10 @@ inline bool holds(const std::string& list, std::string_view entry) {
     return false;
 }
 
-// The process IDs whose name (at most 15 characters, as Linux keeps it) is `name` and whose
-// environment or command line, as `inWhich` says, holds `entry`; newest last.
+// The process IDs above `after` whose name (at most 15 characters, as Linux keeps it) is `name`
+// and whose environment or command line, as `inWhich` says, holds `entry`; newest last.
 inline std::vector<std::string> find(std::string_view name, std::wstring_view inWhich,
-                                     std::string_view entry) {
+                                     std::string_view entry, long long after = 0) {
     std::vector<std::string> found;
     WIN32_FIND_DATAW item{};
     const HANDLE search = FindFirstFileW(L"Z:\\proc\\*", &item);
@@ -89,7 +89,7 @@ inline std::vector<std::string> find(std::string_view name, std::wstring_view in
         if (folder.empty() || folder.find_first_not_of(L"0123456789") != std::wstring_view::npos)
             continue;
         const std::string pid(folder.begin(), folder.end());
-        if (readFile(pid, L"comm") != wanted)
+        if (std::atoll(pid.c_str()) <= after || readFile(pid, L"comm") != wanted)
             continue;
         if (holds(readFile(pid, inWhich).value_or(""), entry))
             found.push_back(pid);
@@ -115,6 +115,20 @@ public:
 
 private:
     ProcFile m_file;
+};
+
+// The process ID that Linux gave last, from /proc/loadavg; kept open, it is read without a round
+// trip to the wineserver.
+class LastProcessId {
+public:
+    [[nodiscard]] long long get() const {
+        const std::string text = m_file.read().value_or("");
+        const std::size_t last = text.find_last_of(' ');
+        return last == std::string::npos ? 0 : std::atoll(text.c_str() + last + 1);
+    }
+
+private:
+    ProcFile m_file{L"Z:\\proc\\loadavg"};
 };
 
 // The entry "NAME=value" of this process's Linux environment, or nothing.
