@@ -209,7 +209,8 @@ Rect ControlSet::fittedBox(std::size_t id, const std::wstring& caption) {
     return box;
 }
 
-// A control whose box stays is not moved; a label's new text draws itself.
+// A control whose box stays is neither moved nor drawn again: a label's new text draws itself,
+// and a picture box is redrawn by whoever gives it a new picture.
 void ControlSet::place(std::size_t id) {
     const Rect box = fittedBox(id, platform::WideFromUtf8(text(id)));
     const Rect& former = m_boxes[id];
@@ -219,7 +220,7 @@ void ControlSet::place(std::size_t id) {
         SetWindowPos(m_controls[id], nullptr, box.left, box.top, box.width, box.height,
                      SWP_NOZORDER | SWP_NOACTIVATE);
     m_boxes[id] = box;
-    if (moved || m_rows[id].kind != ControlKind::Label)
+    if (moved)
         InvalidateRect(m_controls[id], nullptr, TRUE);
 }
 
@@ -246,8 +247,11 @@ std::string ControlSet::text(std::size_t id) const {
 }
 
 void ControlSet::setText(std::size_t id, std::string_view text) {
+    const bool label = m_rows[id].kind == ControlKind::Label;
+    if (label && this->text(id) == text)
+        return; // a label would draw and fit the same caption again
     SetWindowTextW(m_controls[id], platform::WideFromUtf8(text).c_str());
-    if (m_rows[id].kind == ControlKind::Label)
+    if (label)
         place(id);
 }
 

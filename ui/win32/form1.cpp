@@ -182,7 +182,9 @@ void Form1::check(Control option) {
         const bool checked = row.option == option;
         SendMessageW(button, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
         const LONG_PTR style = GetWindowLongPtrW(button, GWL_STYLE);
-        SetWindowLongPtrW(button, GWL_STYLE, checked ? style | WS_TABSTOP : style & ~WS_TABSTOP);
+        const LONG_PTR wanted = checked ? style | WS_TABSTOP : style & ~WS_TABSTOP;
+        if (wanted != style)
+            SetWindowLongPtrW(button, GWL_STYLE, wanted);
         if (checked)
             m_mode = row.mode;
     }
@@ -219,10 +221,13 @@ void Form1::reselectEntry() const {
 }
 
 void Form1::showPicture(const platform::Picture& picture, std::string_view name) {
+    const bool redraw = !m_picture.empty() || !picture.empty();
     m_picture = picture;
     m_controls.resize(Picture1, picture.empty()
                                     ? std::nullopt
                                     : std::optional<Size>({picture.width, picture.height}));
+    if (redraw)
+        InvalidateRect(m_controls[Picture1], nullptr, TRUE);
     m_controls.setText(Picture1, name); // what a screen reader says of it
 }
 
