@@ -236,8 +236,10 @@ int main(int argc, char* argv[]) {
         }
     }
 
-    std::printf("CPUs each may run on: benchmark %s, wineserver %s, display %s\n",
-                unix_processes::statusField("self", "Cpus_allowed_list").c_str(),
+    const std::string ownCpus = unix_processes::statusField("self", "Cpus_allowed_list");
+    if (ownCpus.find_first_of(",-") != std::string::npos)
+        std::printf("not on one CPU: under `taskset -c 1` the figures wander less\n");
+    std::printf("CPUs each may run on: benchmark %s, wineserver %s, display %s\n", ownCpus.c_str(),
                 servers.wineserver.empty()
                     ? "n/a"
                     : unix_processes::statusField(servers.wineserver, "Cpus_allowed_list").c_str(),
