@@ -29,8 +29,12 @@ using platform::Utf8FromWide;
 using Step = std::function<void(HWND)>;
 
 // A key pressed where the focus is, as the message loop hands it to the dialog manager.
-void key(HWND window, WPARAM virtualKey) {
-    MSG message{GetFocus(), WM_KEYDOWN, virtualKey, 1, 0, {}};
+void key(HWND window, WPARAM virtualKey, bool shift = false) {
+    BYTE state[256] = {};
+    GetKeyboardState(state);
+    state[VK_SHIFT] = shift ? 0x80 : 0;
+    SetKeyboardState(state);
+    MSG message{GetFocus(), UINT(virtualKey == VK_F10 ? WM_SYSKEYDOWN : WM_KEYDOWN), virtualKey, 1, 0, {}};
     if (!IsDialogMessageW(window, &message))
         DispatchMessageW(&message);
 }
@@ -74,7 +78,7 @@ struct Window {
     FakeServices services;
     ui::win32::Form1 form{services};
 
-    Window() { ShowWindow(form.window(), SW_SHOW); }
+    Window() { s_menuAt.clear(), ShowWindow(form.window(), SW_SHOW); }
     HWND operator[](Control c) const { return form.controls()[c]; }
 
     // Runs steps, separated by semicolons, each a verb and its argument.
@@ -89,10 +93,13 @@ struct Window {
             const std::string verb = step.substr(0, step.find(' ')),
                               argument = step.substr(verb.size() + (verb != step));
             const std::wstring wide(argument.begin(), argument.end());
-            const std::map<std::string, WPARAM> keys{
-                {"Tab", VK_TAB}, {"Right", VK_RIGHT}, {"Esc", VK_ESCAPE}, {"Enter", VK_RETURN}};
+            const std::map<std::string, WPARAM> keys{{"Tab", VK_TAB},      {"Right", VK_RIGHT},   {"Esc", VK_ESCAPE},
+                                                     {"Enter", VK_RETURN}, {"Insert", VK_INSERT}, {"F10", VK_F10}};
+            const bool shift = argument.starts_with("Shift+");
             if (verb == "key")
-                key(window, keys.at(argument));
+                key(window, keys.at(argument.substr(shift ? 6 : 0)), shift);
+            else if (verb == "apps") // the Menu key, as Windows turns it into a message (Wine does not)
+                SendMessageW(GetFocus(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(GetFocus()), -1);
             else if (verb == "type")
                 type(wide);
             else if (verb == "ctrl") // the control codes of Ctrl and the letters
@@ -104,8 +111,8 @@ struct Window {
                 GlobalUnlock(memory);
                 SetClipboardData(CF_UNICODETEXT, memory);
                 CloseClipboard();
-            } else if (verb == "paste") // Shift+Insert, or the entry's own menu
-                SendMessageW(GetFocus(), WM_PASTE, 0, 0);
+            } else if (verb == "insert") // what an input method or another program puts in
+                SendMessageW(GetFocus(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(wide.c_str()));
             else if (verb == "click")
                 SendMessageW(argument == "Option2" ? (*this)[Option2] : (*this)[Command1], BM_CLICK, 0, 0);
             else if (verb == "yes")
@@ -118,13 +125,27 @@ struct Window {
                 SetActiveWindow(other);
                 DestroyWindow(other);
                 SetActiveWindow(window);
-            } else if (verb == "menu") { // the right button over the bare window, then the item by the arrow keys
-                for (int i = 0; i < std::stoi(argument); ++i)
-                    PostMessageW(window, WM_KEYDOWN, VK_DOWN, 1);
-                PostMessageW(window, WM_KEYDOWN, VK_RETURN, 1);
-                SendMessageW(window, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(8, 300));
-                SendMessageW(window, WM_RBUTTONUP, 0, MAKELPARAM(8, 300));
-            }
+            } else if (verb == "choose" || verb == "menu") { // once a menu is open: its size and place, then
+                s_item = std::stoi(argument);                // the item by the arrow keys, or 0 for Esc
+                SetTimer(window, 1, 0, [](HWND owner, UINT, UINT_PTR timer, DWORD) {
+                    KillTimer(owner, timer);
+                    const HWND menu = FindWindowW(L"#32768", nullptr);
+                    RECT box{};
+                    GetWindowRect(menu, &box);
+                    MapWindowPoints(HWND_DESKTOP, owner, reinterpret_cast<POINT*>(&box), 1);
+                    s_menuAt += " menu of " +
+                                std::to_string(GetMenuItemCount(HMENU(SendMessageW(menu, MN_GETHMENU, 0, 0)))) +
+                                " at " + std::to_string(box.left) + ',' + std::to_string(box.top);
+                    for (int i = 0; i < s_item; ++i)
+                        PostMessageW(owner, WM_KEYDOWN, VK_DOWN, 1);
+                    PostMessageW(owner, WM_KEYDOWN, s_item ? VK_RETURN : VK_ESCAPE, 1);
+                });
+                if (verb == "menu") { // the right button over the bare window
+                    SendMessageW(window, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(8, 300));
+                    SendMessageW(window, WM_RBUTTONUP, 0, MAKELPARAM(8, 300));
+                }
+            } else if (verb == "logoff") // the system asks before the user's session ends
+                s_menuAt += " logoff=" + std::to_string(SendMessageW(window, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF));
         }
     }
     // What a person sees: the prompt, the entry [its selection], the sign, the picture by its
@@ -138,11 +159,13 @@ struct Window {
         all << "prompt=" << text((*this)[Label3]) << " entry=" << text((*this)[Text1]) << '['
             << text((*this)[Text1]).substr(start, end - start) << "] sign=" << text((*this)[Label2])
             << " picture=" << text((*this)[Picture1]) << ' ' << picture.width << 'x' << picture.height
-            << " focus=" << (focus ? Controls[*focus].name : "-");
+            << " focus=" << (focus ? Controls[*focus].name : "-") << std::exchange(s_menuAt, "");
         for (const FakeServices::Message& m : services.messages)
             all << " | " << m.text << " @" << m.title << ' ' << int(m.style);
         return all.str();
     }
+    static inline int s_item = 0;
+    static inline std::string s_menuAt; // where the menu opened, and the answers to the system
 };
 
 // Keys through the dialog manager, characters and pastes through the entry's filter, clicks and
@@ -154,14 +177,19 @@ TEST(Form1Window, EventsReachTheRules) {
     const struct { const char* script; std::string seen; int ends; } rows[] = {
         {"", age + "0[] sign=" + none + " focus=Option1", 0},
         {"key Tab;type 1a 9-.25", age + "192[] sign=" + none + " focus=Text1", 0},
-        {"key Tab;type 12;clipboard 7;ctrl VXZCA;clipboard 12ab;paste", age + "12[] sign=" + none + " focus=Text1", 0},
-        {"key Right;key Tab;clipboard 19845;paste;key Enter;click Option2", year + "1984[] sign=鼠 picture=鼠 68x68 focus=Option2", 0},
+        {"key Tab;type 12;clipboard 7;ctrl VXZCA;clipboard 12ab;key Shift+Insert", age + "12[] sign=" + none + " focus=Text1", 0},
+        {"key Right;key Tab;clipboard 19845;key Shift+Insert;key Enter;click Option2", year + "1984[] sign=鼠 picture=鼠 68x68 focus=Option2", 0},
+        {"key Right;key Tab;clipboard 19a4;key Shift+Insert;insert 8a", year + "0[0] sign=" + none + " focus=Text1", 0},
         {"key Tab;type 151;click Command1", age + "0[0] sign=" + none + " focus=Text1 | 请输入小于等于150岁的数字！ @请重输 16", 0},
         {"key Tab;type 26;key Enter;away", age + "26[] sign=龙 picture=龙 68x68 focus=Text1", 0},
         {"key Tab;type 42;key Esc", age + "42[] sign=" + none + " focus=Text1" + asked, 0},
         {"key Tab;key Tab;key Tab;yes;key Enter", age + "0[0] sign=" + none + " focus=-" + asked, 1},
         {"close;yes;close", age + "0[] sign=" + none + " focus=-" + asked + asked, 1},
-        {"menu 3", age + "0[] sign=" + none + " focus=Option1 | " + std::string(PlanNotice) + " @ 0", 0}};
+        {"menu 3", age + "0[] sign=" + none + " focus=Option1 menu of 3 at 8,300 | " + std::string(PlanNotice) + " @ 0", 0},
+        // The Menu key and Shift+F10: the menu at the focused control, or the entry's own
+        {"choose 3;apps;key Tab;key Tab;choose 0;key Shift+F10", age + "0[0] sign=" + none + " focus=Command1 menu of 3 at 107,59 menu of 3 at 107,272 | " + std::string(PlanNotice) + " @ 0", 0},
+        {"key Tab;choose 0;apps;choose 0;key Shift+F10", age + "0[0] sign=" + none + " focus=Text1 menu of 8 at 288,138 menu of 8 at 288,138", 0},
+        {"logoff;yes;logoff", age + "0[] sign=" + none + " focus=Option1 logoff=0 logoff=1" + asked + asked, 1}};
     // clang-format on
     for (const auto& row : rows) {
         Window w;

@@ -29,6 +29,12 @@ struct Rect {
     friend constexpr bool operator==(Rect, Rect) = default;
 };
 
+struct Point {
+    int x, y;
+
+    friend constexpr bool operator==(Point, Point) = default;
+};
+
 [[nodiscard]] constexpr Rect PixelBox(TwipsBox box, int dpi = StandardDpi) {
     return {Pixels(box.left, dpi), Pixels(box.top, dpi), Pixels(box.width, dpi),
             Pixels(box.height, dpi)};

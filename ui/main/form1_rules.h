@@ -5,7 +5,9 @@
 
 #include "form1_layout.h"
 #include "platform/platform_services.h"
+#include "ui/layout/geometry.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -39,6 +41,16 @@ public:
 
 // The window's caption: the program's name, its release and the author's QQ number.
 [[nodiscard]] std::string Caption();
+
+// Where the Menu key or Shift+F10 pops the window's menu up, given the focused control (none: the
+// window itself) and its box: at the box's centre. Nowhere in the entry, which keeps its own edit
+// menu for these keys.
+[[nodiscard]] constexpr std::optional<Point> KeyboardMenuAt(std::optional<Control> focus,
+                                                            Rect box) {
+    if (focus == Text1)
+        return std::nullopt;
+    return Point{box.left + box.width / 2, box.top + box.height / 2};
+}
 
 class Rules {
 public:

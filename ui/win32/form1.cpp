@@ -62,6 +62,11 @@ Form1::Form1(platform::PlatformServices& services)
     create(nullptr);
 }
 
+Form1::~Form1() {
+    // The entry gets its own procedure back before the state that ours reads is gone.
+    SetWindowLongPtrW(m_controls[Text1], GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_entryProc));
+}
+
 void Form1::initialise() {
     SetWindowTextW(window(), platform::WideFromUtf8(Caption()).c_str());
     // A screen reader names a text box by the label just before it.
@@ -71,7 +76,7 @@ void Form1::initialise() {
     const HWND entry = m_controls[Text1];
     SetWindowLongPtrW(entry, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     m_entryProc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(entry, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(entryProc)));
+        SetWindowLongPtrW(entry, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(judgedEntryProc)));
     placeCentred(WorkArea(nullptr));
 }
 
@@ -112,6 +117,11 @@ std::optional<INT_PTR> Form1::handle(UINT message, WPARAM wParam, LPARAM lParam)
         }
         return TRUE;
     }
+    case WM_CONTEXTMENU: // the keyboard's comes at (-1, -1); the mouse's way is the release above
+        if (GET_X_LPARAM(lParam) != -1 || GET_Y_LPARAM(lParam) != -1)
+            return std::nullopt;
+        popUpMenuAtFocus();
+        return TRUE;
     case WM_DRAWITEM:
         drawPicture(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
         return TRUE;
@@ -126,6 +136,8 @@ void Form1::command(int id, int notification) {
         return;
     }
     const std::optional<std::size_t> control = m_controls.fromCommand(id);
+    if (control == Text1 && notification == EN_UPDATE)
+        judgeEntry();
     if (!control || notification != BN_CLICKED)
         return;
     if (*control == Command1) {
@@ -161,6 +173,31 @@ void Form1::popUpMenu(POINT screen) {
         screen.y, 0, window(), nullptr);
     if (chosen >= FirstMenuId && chosen < FirstMenuId + Menu.size())
         m_rules.MenuItemChosen(Menu[chosen - FirstMenuId].action);
+}
+
+// The Menu key or Shift+F10, wherever the focus is but in the entry, which opens its own menu.
+void Form1::popUpMenuAtFocus() {
+    const std::optional<std::size_t> focus = m_controls.idOf(GetFocus());
+    const HWND at = focus ? m_controls[*focus] : window();
+    RECT box{};
+    GetClientRect(at, &box);
+    MapWindowPoints(at, HWND_DESKTOP, reinterpret_cast<POINT*>(&box), 2);
+    const std::optional<Point> point =
+        KeyboardMenuAt(focus ? std::optional<Control>(Control(*focus)) : std::nullopt,
+                       {box.left, box.top, box.right - box.left, box.bottom - box.top});
+    if (point)
+        popUpMenu({point->x, point->y});
+}
+
+// The text that any way of insertion left in the entry: all digits within the limit, or refused.
+void Form1::judgeEntry() {
+    const std::string entry = m_controls.text(Text1);
+    const auto limit =
+        static_cast<std::size_t>(SendMessageW(m_controls[Text1], EM_GETLIMITTEXT, 0, 0));
+    if (AdmitsInsertion(entry) && entry.size() <= limit)
+        m_admittedEntry = entry;
+    else
+        m_entryRefused = true;
 }
 
 void Form1::drawPicture(const DRAWITEMSTRUCT& item) const {
@@ -238,6 +275,26 @@ void Form1::showDialog(form1::Dialog dialog) {
         Form2(m_services).run(window());
 }
 
+// Whatever a message to the entry inserts is judged once it is done (EN_UPDATE tells that the
+// text changed); a refusal puts back the text and the selection of before.
+LRESULT CALLBACK Form1::judgedEntryProc(HWND entry, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* self = reinterpret_cast<Form1*>(GetWindowLongPtrW(entry, GWLP_USERDATA));
+    if (self->m_entryDepth > 0)
+        return entryProc(entry, message, wParam, lParam);
+    DWORD start = 0, end = 0;
+    CallWindowProcW(self->m_entryProc, entry, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                    reinterpret_cast<LPARAM>(&end));
+    ++self->m_entryDepth;
+    const LRESULT result = entryProc(entry, message, wParam, lParam);
+    --self->m_entryDepth;
+    if (std::exchange(self->m_entryRefused, false)) {
+        self->m_controls.setText(Text1, self->m_admittedEntry);
+        CallWindowProcW(self->m_entryProc, entry, EM_SETSEL, start, static_cast<LPARAM>(end));
+        MessageBeep(MB_OK);
+    }
+    return result;
+}
+
 // The key filter and the paste judged whole; the entry is prepared when the focus comes to it
 // from another control of the window, not when it returns from another window or a box.
 LRESULT CALLBACK Form1::entryProc(HWND entry, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -246,6 +303,11 @@ LRESULT CALLBACK Form1::entryProc(HWND entry, UINT message, WPARAM wParam, LPARA
         return CallWindowProcW(self->m_entryProc, entry, message, wParam, lParam);
     };
     switch (message) {
+    case WM_KEYDOWN:
+        // Windows's edit control pastes on Shift+Insert by WM_PASTE; Wine's pastes straight in.
+        if (wParam == VK_INSERT && GetKeyState(VK_SHIFT) < 0)
+            return SendMessageW(entry, WM_PASTE, 0, 0);
+        break;
     case WM_CHAR:
         if (!AdmitsCharacter(static_cast<char32_t>(wParam))) {
             MessageBeep(MB_OK);

@@ -12,6 +12,7 @@ public:
     // Creates the window, hidden; the program shows it and passes its messages through the
     // dialog manager (IsDialogMessageW).
     explicit Form1(platform::PlatformServices& services);
+    ~Form1() override;
 
 private:
     std::optional<INT_PTR> handle(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -19,9 +20,12 @@ private:
     void command(int id, int notification);
     void requestClose();
     void popUpMenu(POINT screen);
+    void popUpMenuAtFocus();
+    void judgeEntry();
     void drawPicture(const DRAWITEMSTRUCT& item) const;
     void reselectEntry() const;
     static LRESULT CALLBACK entryProc(HWND entry, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK judgedEntryProc(HWND entry, UINT message, WPARAM wParam, LPARAM lParam);
 
     // form1::View
     bool isChecked(form1::Control option) const override;
@@ -43,6 +47,9 @@ private:
     WNDPROC m_entryProc = nullptr; // the entry's own
     std::pair<int, int> m_entrySelection{0, 0};
     bool m_focusingClick = false;
+    std::string m_admittedEntry; // the entry's text as last judged
+    int m_entryDepth = 0;        // messages to the entry under way, one inside another
+    bool m_entryRefused = false;
     bool m_shown = false;
 };
 
