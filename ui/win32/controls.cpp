@@ -216,12 +216,12 @@ void ControlSet::place(std::size_t id) {
     const Rect& former = m_boxes[id];
     const bool moved = box.left != former.left || box.top != former.top ||
                        box.width != former.width || box.height != former.height;
-    if (moved)
+    if (moved) {
         SetWindowPos(m_controls[id], nullptr, box.left, box.top, box.width, box.height,
                      SWP_NOZORDER | SWP_NOACTIVATE);
-    m_boxes[id] = box;
-    if (moved)
         InvalidateRect(m_controls[id], nullptr, TRUE);
+    }
+    m_boxes[id] = box;
 }
 
 std::optional<std::size_t> ControlSet::fromCommand(int commandId) const {
