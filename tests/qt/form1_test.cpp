@@ -56,6 +56,9 @@ struct Window {
             {"type", [](const QString& keys) { QTest::keyClicks(QApplication::focusWidget(), keys); }},
             {"key", [](const QString& key) { QTest::keySequence(QApplication::focusWidget(), QKeySequence(key)); }},
             {"clipboard", [](const QString& text) { QGuiApplication::clipboard()->setText(text); }},
+            {"menukey", [](const QString&) { // as Qt's window hands the Menu key to the focus
+                QContextMenuEvent event(QContextMenuEvent::Keyboard, {}, {});
+                QApplication::sendEvent(QApplication::focusWidget(), &event); }},
             {"yes", [this](const QString&) { services.answer = platform::Answer::Yes; }},
             {"away", [this](const QString&) { activate(&other); }},
             {"back", [this](const QString&) { activate(&form); }},
@@ -68,6 +71,8 @@ struct Window {
             }},
             // the right button over a control, or over the background (no name)
             {"rclick", [this](const QString& name) { click(name, Qt::RightButton); }},
+            {"mpaste", [this](const QString& text) { // the X11 selection by the middle button
+                QGuiApplication::clipboard()->setText(text, QClipboard::Selection), click("Text1", Qt::MiddleButton); }},
             {"menu", [this](const QString& item) { form.findChild<QAction*>(item)->trigger(); }}};
         // clang-format on
         for (const QString& step : script.split(';'))
@@ -84,13 +89,13 @@ struct Window {
     // focus, the menu, and each message box shown: its text, title and style.
     QString seen() const {
         const QWidget* focus = QApplication::focusWidget();
-        const auto* menu = form.findChild<QMenu*>("gyabout");
-        const QPoint at = menu->pos() - form.mapToGlobal(QPoint());
+        const QWidget* menu = QApplication::activePopupWidget();
+        const QPoint at = menu ? menu->pos() - form.mapToGlobal(QPoint()) : QPoint();
         QString all = QString("prompt=%1 entry=%2[%3] sign=%4 picture=%5 focus=%6")
                           .arg(label("Label3")->text(), text1->text(), text1->selectedText(), label("Label2")->text(),
                                label("Picture1")->accessibleName(), focus ? focus->objectName() : "-");
         all += (form.isVisible() ? "" : " closed") +
-               (menu->isVisible() ? QString(" menu at %1,%2").arg(at.x()).arg(at.y()) : "");
+               (menu ? QString(" %1 at %2,%3").arg(menu->objectName()).arg(at.x()).arg(at.y()) : "");
         for (const FakeServices::Message& m : services.messages)
             all += QString::fromStdString(" | " + m.text + " @" + m.title + ' ' + std::to_string(int(m.style)));
         return all;
@@ -109,10 +114,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("seen");
         const QString age = "prompt=请输入您的年龄 ", year = "prompt=请输入出生年份 ", asked = " | 真的要退出吗？ @退出 52";
         QTest::newRow("digits only, 3 for an age") << "click Text1;type 1a 9-.25;key Home;key Delete" << age + "entry=92[] sign= picture=无图片 focus=Text1";
-        QTest::newRow("no Ctrl shortcut") << "click Text1;type 12;clipboard 7;key Ctrl+A;key Ctrl+V;key Ctrl+X;key Ctrl+Z;key Ctrl+Backspace"
+        QTest::newRow("no Ctrl shortcut") << "click Text1;type 12;key Ctrl+A;key Ctrl+X;key Ctrl+Z;key Ctrl+Backspace;clipboard 7;key Ctrl+V"
                                           << age + "entry=12[] sign= picture=无图片 focus=Text1";
         QTest::newRow("a paste cut to the room") << "click Option2;click Text1;clipboard 19845;key Shift+Ins" << year + "entry=1984[] sign= picture=无图片 focus=Text1";
-        QTest::newRow("a paste judged whole") << "click Option2;click Text1;key Backspace;type 19;clipboard 12ab;key Shift+Ins;menupaste;drop 12ab;compose 8a"
+        QTest::newRow("a paste judged whole") << "click Option2;click Text1;key Backspace;type 19;clipboard 12ab;key Shift+Ins;menupaste;drop 12ab;compose 8a;mpaste 12ab"
                                               << year + "entry=19[] sign= picture=无图片 focus=Text1";
         QTest::newRow("menu paste and drop") << "click Option2;click Text1;clipboard 19;menupaste;drop 84" << year + "entry=1984[] sign= picture=无图片 focus=Text1";
         QTest::newRow("a click into the entry") << "click Text1;type 26;click Command1;click Text1;type 7" << age + "entry=7[] sign= picture=无图片 focus=Text1";
@@ -123,8 +128,11 @@ private Q_SLOTS:
         QTest::newRow("Esc, Yes") << "click Text1;yes;key Esc" << age + "entry=0[0] sign= picture=无图片 focus=- closed" + asked;
         QTest::newRow("Enter on 退出, Yes") << "key Tab;key Tab;key Tab;yes;key Return" << age + "entry=0[] sign= picture=无图片 focus=- closed" + asked;
         QTest::newRow("the close box, No") << "close" << age + "entry=0[] sign= picture=无图片 focus=Option1" + asked;
-        QTest::newRow("the menu over the background") << "rclick;menu aboutjh" << age + "entry=0[] sign= picture=无图片 focus=Option1 menu at 8,300 | "
-            "本软件计划增加反查功能，如知道某人的属相，但不知道某人的年龄或出生年份，就可以通过本软件的反查功能来实现。 @ 0";
+        const QString notice = " | 本软件计划增加反查功能，如知道某人的属相，但不知道某人的年龄或出生年份，就可以通过本软件的反查功能来实现。 @ 0";
+        QTest::newRow("the menu over the background") << "rclick;menu aboutjh" << age + "entry=0[] sign= picture=无图片 focus=Option1 gyabout at 8,300" + notice;
+        QTest::newRow("the Menu key") << "menukey;menu aboutjh" << age + "entry=0[] sign= picture=无图片 focus=Option1 gyabout at 107,59" + notice;
+        QTest::newRow("Shift+F10") << "key Tab;key Tab;key Shift+F10" << age + "entry=0[] sign= picture=无图片 focus=Command1 gyabout at 107,272";
+        QTest::newRow("Shift+F10 in the entry") << "click Text1;key Shift+F10" << age + "entry=0[0] sign= picture=无图片 focus=Text1 qt_edit_menu at 276,138";
         for (const char* control : {"Label1", "Picture1", "frame1", "Label4", "Command1"})
             QTest::newRow(control) << QString("rclick ") + control << age + "entry=0[] sign= picture=无图片 focus=" + (control[0] == 'C' ? control : "Option1");
     }
@@ -150,12 +158,14 @@ private Q_SLOTS:
         QTRY_COMPARE(w.form.windowIcon().availableSizes().size(), 5);         // once the window is painted
         w.run("key Return");
         QCOMPARE(w.label("Picture1")->size(), QSize(64, 64) + 2 * QSize(1, 1) * w.label("Picture1")->frameWidth());
-        w.run("key Right"); // a cleared result gives the picture box its own size back
+        QCOMPARE(w.label("Label2")->geometry(), QRect(QPoint(217, 189), w.label("Label2")->sizeHint()));
+        w.run("key Right"); // a cleared result gives the picture box its own size back, and the sign's label no width
+        w.form.resize(500, 400); // the controls stay put
         QString boxes;
-        for (const char* name : {"frame1", "Option2", "Text1", "Command2", "Picture1"})
+        for (const char* name : {"frame1", "Option2", "Text1", "Command2", "Picture1", "Label2"})
             QDebug(&boxes).nospace() << w.form.findChild<QWidget*>(name)->geometry();
         QCOMPARE(boxes, "QRect(67,24 257x65)QRect(128,19 63x33)QRect(262,124 52x29)QRect(251,256 "
-                        "65x33)QRect(256,180 37x37)");
+                        "65x33)QRect(256,180 37x37)QRect(217,189 0x34)");
     }
 };
 

@@ -116,7 +116,6 @@ TEST(Form1Rules, QuitOnlyOnYesOpenTheDialogsTheMenuNamesAndPopTheMenuOverTheSurf
     EXPECT_FALSE(click(MouseButton::Left, true, MouseButton::Left));
     EXPECT_FALSE(click(MouseButton::Right, true, MouseButton::Left));
     EXPECT_TRUE(w.rules.MouseReleased(MouseButton::Right));
-    // The Menu key and Shift+F10: at the centre of the focused control or the window; the entry keeps its own menu.
     EXPECT_EQ(KeyboardMenuAt(Command2, {10, 20, 30, 41}), (ui::Point{25, 40}));
     EXPECT_EQ(KeyboardMenuAt(std::nullopt, {0, 0, 390, 312}), (ui::Point{195, 156}));
     EXPECT_FALSE(KeyboardMenuAt(Text1, {10, 20, 30, 40}));

@@ -14,12 +14,15 @@
 #include "utf8_text.h"
 
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QTimer>
 
 namespace ui::qt {
@@ -81,6 +84,13 @@ Form1::Form1(platform::PlatformServices& services, QWidget* parent)
     connect(control<QPushButton>(Command1), &QPushButton::clicked, this,
             [this] { m_rules.RunQuery(); });
     connect(control<QPushButton>(Command2), &QPushButton::clicked, this, &Form1::close);
+    // Shift+F10 asks the focused control for its context menu, as the Menu key does on X11.
+    connect(new QShortcut(Qt::SHIFT | Qt::Key_F10, this), &QShortcut::activated, this, [this] {
+        QWidget* focus = QApplication::focusWidget() ? QApplication::focusWidget() : this;
+        const QPoint at = focus->inputMethodQuery(Qt::ImCursorRectangle).toRect().center();
+        QContextMenuEvent event(QContextMenuEvent::Keyboard, at, focus->mapToGlobal(at));
+        QApplication::sendEvent(focus, &event);
+    });
     buildMenu();
     CentreOnScreen(this);
 }
@@ -176,6 +186,23 @@ void Form1::closeEvent(QCloseEvent* event) {
 void Form1::keyPressEvent(QKeyEvent* event) {
     if (!PressButtonForKey(event, Controls, m_controls))
         QWidget::keyPressEvent(event);
+}
+
+// The keyboard's request for a menu that no control took: the mouse's way to the menu is the
+// right button's release over the background.
+void Form1::contextMenuEvent(QContextMenuEvent* event) {
+    if (event->reason() != QContextMenuEvent::Keyboard) {
+        event->ignore();
+        return;
+    }
+    const auto focus = std::find(m_controls.begin(), m_controls.end(), QApplication::focusWidget());
+    const bool onControl = focus != m_controls.end();
+    const QWidget* at = onControl ? *focus : this;
+    const std::optional<Point> point = KeyboardMenuAt(
+        onControl ? std::optional<Control>(Control(focus - m_controls.begin())) : std::nullopt,
+        {0, 0, at->width(), at->height()});
+    if (point)
+        m_gyabout->popup(at->mapToGlobal(QPoint(point->x, point->y)));
 }
 
 void Form1::mousePressEvent(QMouseEvent* event) {

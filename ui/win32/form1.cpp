@@ -275,8 +275,9 @@ void Form1::showDialog(form1::Dialog dialog) {
         Form2(m_services).run(window());
 }
 
-// Whatever a message to the entry inserts is judged once it is done (EN_UPDATE tells that the
-// text changed); a refusal puts back the text and the selection of before.
+// Whatever a message to the entry inserts (an input method's, another program's) is judged once
+// it is done, EN_UPDATE telling that the text changed; a refusal puts back the text and the
+// selection of before.
 LRESULT CALLBACK Form1::judgedEntryProc(HWND entry, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* self = reinterpret_cast<Form1*>(GetWindowLongPtrW(entry, GWLP_USERDATA));
     if (self->m_entryDepth > 0)
@@ -304,7 +305,8 @@ LRESULT CALLBACK Form1::entryProc(HWND entry, UINT message, WPARAM wParam, LPARA
     };
     switch (message) {
     case WM_KEYDOWN:
-        // Windows's edit control pastes on Shift+Insert by WM_PASTE; Wine's pastes straight in.
+        // Wine's edit control pastes on Shift+Insert without a WM_PASTE, unlike its menu's Paste;
+        // sent here, the paste is judged whole before the limit cuts it, on Windows as on Wine.
         if (wParam == VK_INSERT && GetKeyState(VK_SHIFT) < 0)
             return SendMessageW(entry, WM_PASTE, 0, 0);
         break;
