@@ -198,9 +198,15 @@ TEST(Form1Window, EventsReachTheRules) {
 }
 
 // Each control stands where its table puts it and takes the mouse over it, so that only the bare
-// window opens the menu; on a screen of twice the density, all of it is twice as large.
+// window opens the menu; on a screen of twice the density, all of it is twice as large. The tips
+// are made when the pointer first comes over a control that has one.
 TEST(Form1Window, ControlsStandWhereTheirTablesPutThemAtAnyDensityAndTakeTheirOwnClicks) {
     Window w;
+    EXPECT_FALSE(FindWindowW(TOOLTIPS_CLASSW, nullptr));
+    SendMessageW(w[Label4], WM_SETCURSOR, WPARAM(w[Label4]), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    const HWND tips = FindWindowW(TOOLTIPS_CLASSW, nullptr);
+    EXPECT_EQ(GetWindow(tips, GW_OWNER), w.form.window());
+    EXPECT_EQ(SendMessageW(tips, TTM_GETTOOLCOUNT, 0, 0), 4);
     for (const Control c : {frame1, Text1, Label1, Picture1}) {
         POINT inside{3, 3};
         ClientToScreen(w[c], &inside);

@@ -10,10 +10,22 @@
 namespace ui::win32 {
 namespace {
 
+// The procedure a control's class gave it, kept where its replacement finds it again. Replacing
+// the procedure rather than subclassing with SetWindowSubclass spares each message a lookup of
+// the subclass's data among the window's properties, which under Wine asks the wineserver.
+LRESULT classProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+    return CallWindowProcW(reinterpret_cast<WNDPROC>(GetWindowLongPtrW(control, GWLP_USERDATA)),
+                           control, message, wParam, lParam);
+}
+
+void replaceProc(HWND control, WNDPROC proc) {
+    SetWindowLongPtrW(control, GWLP_USERDATA,
+                      SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(proc)));
+}
+
 // A frame passes the messages of the controls it holds on to its window, and takes the mouse
 // over its own surface: a click on it is not a click on the window.
-LRESULT CALLBACK frameProc(HWND frame, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                           DWORD_PTR) {
+LRESULT CALLBACK frameProc(HWND frame, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_COMMAND:
     case WM_NOTIFY:
@@ -25,18 +37,17 @@ LRESULT CALLBACK frameProc(HWND frame, UINT message, WPARAM wParam, LPARAM lPara
     case WM_NCHITTEST:
         return HTCLIENT;
     default:
-        return DefSubclassProc(frame, message, wParam, lParam);
+        return classProc(frame, message, wParam, lParam);
     }
 }
 
 // A picture box shows when it has the focus, which it takes in its turn.
-LRESULT CALLBACK pictureProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                             DWORD_PTR) {
+LRESULT CALLBACK pictureProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_SETFOCUS || message == WM_KILLFOCUS)
         InvalidateRect(box, nullptr, FALSE);
     if (message == WM_GETDLGCODE)
         return DLGC_STATIC; // Enter and Esc go on to the window's buttons
-    return DefSubclassProc(box, message, wParam, lParam);
+    return classProc(box, message, wParam, lParam);
 }
 
 struct ClassAndStyle {
@@ -71,13 +82,12 @@ ClassAndStyle classAndStyle(const ControlRow& row, bool followsOption) {
 }
 
 // The extent of a caption in a label's font: one line, or wrapped within `width`.
-Size textExtent(HWND label, HFONT font, const std::wstring& text, int width) {
-    const WindowDc dc(label);
-    const Selected selected(dc.get(), font);
+Size textExtent(HDC dc, HFONT font, const std::wstring& text, int width) {
+    const Selected selected(dc, font);
     RECT extent{0, 0, width, 0};
     const UINT format =
         DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS | (width > 0 ? DT_WORDBREAK : DT_SINGLELINE);
-    DrawTextW(dc.get(), text.empty() ? L" " : text.c_str(), -1, &extent, format);
+    DrawTextW(dc, text.empty() ? L" " : text.c_str(), -1, &extent, format);
     return {extent.right - extent.left, extent.bottom - extent.top};
 }
 
@@ -96,12 +106,15 @@ int Scaled(int pixels, int dpi) {
 ControlSet::ControlSet(std::span<const ControlRow> rows)
     : m_rows(rows)
     , m_controls(rows.size())
-    , m_sizes(rows.size()) {}
+    , m_sizes(rows.size())
+    , m_boxes(rows.size()) {}
 
+// Each control is made at its place, in its font: the window is not shown yet, so nothing is
+// drawn or placed twice.
 void ControlSet::create(HWND window, int dpi) {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
-    m_toolTips = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0,
-                                 window, nullptr, instance, nullptr);
+    m_window = window;
+    m_dpi = dpi;
     for (const ControlRow& row : m_rows) {
         const HWND parent = row.container == NoContainer ? window : m_controls[row.container];
         const bool followsOption = row.kind == ControlKind::OptionButton && row.id > 0 &&
@@ -109,69 +122,106 @@ void ControlSet::create(HWND window, int dpi) {
                                    m_rows[row.id - 1].container == row.container;
         const ClassAndStyle kind = classAndStyle(row, followsOption);
         const std::wstring caption = platform::WideFromUtf8(row.caption);
+        const Rect box = m_boxes[row.id] = fittedBox(row.id, caption);
         const HWND control = CreateWindowExW(
             kind.extendedStyle, kind.className, caption.c_str(), WS_CHILD | WS_VISIBLE | kind.style,
-            0, 0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(CommandId(row))),
-            instance, nullptr);
+            box.left, box.top, box.width, box.height, parent,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(CommandId(row))), instance, nullptr);
         m_controls[row.id] = control;
+        setFont(row, FALSE);
         if (row.kind == ControlKind::Frame)
-            SetWindowSubclass(control, frameProc, 0, 0);
+            replaceProc(control, frameProc);
         if (row.kind == ControlKind::PictureBox)
-            SetWindowSubclass(control, pictureProc, 0, 0);
-        if (!row.toolTip.empty()) {
-            std::wstring tip = platform::WideFromUtf8(row.toolTip);
-            TTTOOLINFOW tool{};
-            tool.cbSize = sizeof tool;
-            tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-            tool.hwnd = window;
-            tool.uId = reinterpret_cast<UINT_PTR>(control);
-            tool.lpszText = tip.data();
-            SendMessageW(m_toolTips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-        }
+            replaceProc(control, pictureProc);
     }
-    layOut(dpi);
+}
+
+// The tips are made when the pointer first comes over a control that has one, rather than before
+// the window is first drawn.
+void ControlSet::pointerOver(HWND control, UINT mouseMessage) {
+    const std::optional<std::size_t> id = idOf(control);
+    if (m_toolTips || !id || m_rows[*id].toolTip.empty())
+        return;
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    m_toolTips = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0,
+                                 m_window, nullptr, instance, nullptr);
+    for (const ControlRow& row : m_rows) {
+        if (row.toolTip.empty())
+            continue;
+        std::wstring tip = platform::WideFromUtf8(row.toolTip);
+        TTTOOLINFOW tool{};
+        tool.cbSize = sizeof tool;
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.hwnd = m_window;
+        tool.uId = reinterpret_cast<UINT_PTR>(m_controls[row.id]);
+        tool.lpszText = tip.data();
+        SendMessageW(m_toolTips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+    // The tips watch the controls' mouse messages from the next one on; this one starts the wait
+    // for the tip, as if they had seen it.
+    MSG message{control, mouseMessage, 0, 0, static_cast<DWORD>(GetMessageTime()), {}};
+    GetCursorPos(&message.pt);
+    POINT at = message.pt;
+    ScreenToClient(control, &at);
+    message.lParam = MAKELPARAM(at.x, at.y);
+    SendMessageW(m_toolTips, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&message));
+}
+
+void ControlSet::setFont(const ControlRow& row, BOOL redraw) {
+    if (!row.font.family.empty())
+        SendMessageW(m_controls[row.id], WM_SETFONT,
+                     reinterpret_cast<WPARAM>(m_fonts.get(row.font, m_dpi)), redraw);
+    // A text box's margins follow its font; those of a Chinese face leave no room for a
+    // fourth bold digit in the box the table gives it.
+    if (row.kind == ControlKind::TextBox)
+        SendMessageW(m_controls[row.id], EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
+                     MAKELPARAM(0, 0));
 }
 
 void ControlSet::layOut(int dpi) {
     m_dpi = dpi;
     // The fonts of the former density are released once no control uses them any more.
-    FontCache fonts;
-    for (const ControlRow& row : m_rows) {
-        if (!row.font.family.empty())
-            SendMessageW(m_controls[row.id], WM_SETFONT,
-                         reinterpret_cast<WPARAM>(fonts.get(row.font, dpi)), TRUE);
-        // A text box's margins follow its font; those of a Chinese face leave no room for a
-        // fourth bold digit in the box the table gives it.
-        if (row.kind == ControlKind::TextBox)
-            SendMessageW(m_controls[row.id], EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
-                         MAKELPARAM(0, 0));
-    }
-    m_fonts = std::move(fonts);
+    FontCache former = std::exchange(m_fonts, FontCache());
+    for (const ControlRow& row : m_rows)
+        setFont(row, TRUE);
     for (const ControlRow& row : m_rows)
         place(row.id);
 }
 
-void ControlSet::place(std::size_t id) {
+Rect ControlSet::fittedBox(std::size_t id, const std::wstring& caption) {
     const ControlRow& row = m_rows[id];
-    const HWND control = m_controls[id];
     Rect box = PixelBox(row.box, m_dpi);
     if (m_sizes[id]) {
         const int edges = 2 * GetSystemMetricsForDpi(SM_CXEDGE, m_dpi);
         box.width = Scaled(m_sizes[id]->width, m_dpi) + edges;
         box.height = Scaled(m_sizes[id]->height, m_dpi) + edges;
     } else if (row.kind == ControlKind::Label) {
-        const HFONT font = m_fonts.get(row.font, m_dpi);
-        const std::wstring caption = platform::WideFromUtf8(text(id));
+        if (!m_measuring)
+            m_measuring.reset(CreateCompatibleDC(nullptr));
         const int wrapWidth = row.sizing == Sizing::Wrap ? box.width : 0;
-        const Size fitted =
-            FittedLabel(row.sizing, {box.width, box.height},
-                        textExtent(control, font, caption, wrapWidth), caption.empty());
+        const Size fitted = FittedLabel(
+            row.sizing, {box.width, box.height},
+            textExtent(m_measuring.get(), m_fonts.get(row.font, m_dpi), caption, wrapWidth),
+            caption.empty());
         box.width = fitted.width;
         box.height = fitted.height;
     }
-    SetWindowPos(control, nullptr, box.left, box.top, box.width, box.height,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-    InvalidateRect(control, nullptr, TRUE);
+    return box;
+}
+
+// A control whose box stays is neither moved nor drawn again: a label's new text draws itself,
+// and a picture box is redrawn by whoever gives it a new picture.
+void ControlSet::place(std::size_t id) {
+    const Rect box = fittedBox(id, platform::WideFromUtf8(text(id)));
+    const Rect& former = m_boxes[id];
+    const bool moved = box.left != former.left || box.top != former.top ||
+                       box.width != former.width || box.height != former.height;
+    if (moved) {
+        SetWindowPos(m_controls[id], nullptr, box.left, box.top, box.width, box.height,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        InvalidateRect(m_controls[id], nullptr, TRUE);
+    }
+    m_boxes[id] = box;
 }
 
 std::optional<std::size_t> ControlSet::fromCommand(int commandId) const {
@@ -197,8 +247,11 @@ std::string ControlSet::text(std::size_t id) const {
 }
 
 void ControlSet::setText(std::size_t id, std::string_view text) {
+    const bool label = m_rows[id].kind == ControlKind::Label;
+    if (label && this->text(id) == text)
+        return; // a label would draw and fit the same caption again
     SetWindowTextW(m_controls[id], platform::WideFromUtf8(text).c_str());
-    if (m_rows[id].kind == ControlKind::Label)
+    if (label)
         place(id);
 }
 

@@ -31,6 +31,8 @@ public:
     void create(HWND window, int dpi);
     // Places the controls and gives them their fonts at `dpi`, as after a move to another screen.
     void layOut(int dpi);
+    // The pointer over one of the window's controls, as WM_SETCURSOR tells the window.
+    void pointerOver(HWND control, UINT mouseMessage);
 
     [[nodiscard]] HWND operator[](std::size_t id) const { return m_controls[id]; }
     [[nodiscard]] std::span<const ControlRow> rows() const { return m_rows; }
@@ -53,10 +55,16 @@ public:
 
 private:
     void place(std::size_t id);
+    void setFont(const ControlRow& row, BOOL redraw);
+    // Where the control goes, a label fitted to `caption`.
+    [[nodiscard]] Rect fittedBox(std::size_t id, const std::wstring& caption);
 
     std::span<const ControlRow> m_rows;
     std::vector<HWND> m_controls;
     std::vector<std::optional<Size>> m_sizes; // device-independent pixels, where not the table's
+    std::vector<Rect> m_boxes;                // where each control stands, in pixels
+    OwnDc m_measuring;                        // for the labels' captions
+    HWND m_window = nullptr;
     FontCache m_fonts;
     std::map<COLORREF, Brush> m_brushes;
     HWND m_toolTips = nullptr;

@@ -11,13 +11,13 @@ HINSTANCE instance() {
 }
 
 // The window class that gives a dialog its name; the dialog manager's own procedure serves it.
+// Its icons are the window's own, drawn for its density (WM_SETICON).
 void registerClass(const WindowTraits& traits) {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = DefDlgProcW;
     windowClass.cbWndExtra = DLGWINDOWEXTRA;
     windowClass.hInstance = instance();
-    windowClass.hIcon = LoadIconW(instance(), MAKEINTRESOURCEW(traits.iconResource));
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = traits.className;
@@ -150,6 +150,9 @@ INT_PTR Dialog::dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     if (const std::optional<INT_PTR> result = handle(message, wParam, lParam))
         return *result;
     switch (message) {
+    case WM_SETCURSOR: // the pointer over the window or a control; the cursor is the default one
+        m_controls.pointerOver(reinterpret_cast<HWND>(wParam), HIWORD(lParam));
+        return FALSE;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLOREDIT:
         return reinterpret_cast<INT_PTR>(m_controls.colour(reinterpret_cast<HDC>(wParam),

@@ -5,27 +5,33 @@
 #include "ui/layout/faces.h"
 
 #include <cmath>
-#include <set>
+#include <map>
+#include <string>
 
 namespace ui::win32 {
 namespace {
 
-int CALLBACK addFamily(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM families) {
-    reinterpret_cast<std::set<std::wstring>*>(families)->insert(font->lfFaceName);
-    return 1;
+int CALLBACK noteFound(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
+    *reinterpret_cast<bool*>(found) = true;
+    return 0; // one is enough
 }
 
-// Read once: every family the system has, by every name it gives them.
-const std::set<std::wstring>& installedFamilies() {
-    static const std::set<std::wstring> families = [] {
-        std::set<std::wstring> found;
-        LOGFONTW all{};
-        all.lfCharSet = DEFAULT_CHARSET;
-        const WindowDc screen(nullptr);
-        EnumFontFamiliesExW(screen.get(), &all, addFamily, reinterpret_cast<LPARAM>(&found), 0);
-        return found;
-    }();
-    return families;
+// Whether the system has a family of the name, asked once per name: listing every installed
+// family costs far more than the few names the windows ask about.
+bool installed(std::string_view family) {
+    static std::map<std::string, bool, std::less<>> known;
+    const auto seen = known.find(family);
+    if (seen != known.end())
+        return seen->second;
+    const std::wstring name = platform::WideFromUtf8(family);
+    LOGFONTW font{};
+    font.lfCharSet = DEFAULT_CHARSET;
+    name.copy(font.lfFaceName, LF_FACESIZE - 1);
+    bool found = false;
+    const OwnDc dc(CreateCompatibleDC(nullptr));
+    EnumFontFamiliesExW(dc.get(), &font, noteFound, reinterpret_cast<LPARAM>(&found), 0);
+    known.emplace(family, found);
+    return found;
 }
 
 } // namespace
@@ -34,10 +40,7 @@ HFONT FontCache::get(const FontRequest& request, int dpi) {
     Font& font = m_fonts[{request.family, request.points, request.bold, dpi}];
     if (font)
         return font.get();
-    const std::string_view face =
-        ChooseFace(request.family, FaceSystem::Windows, [](std::string_view name) {
-            return installedFamilies().count(platform::WideFromUtf8(name)) > 0;
-        });
+    const std::string_view face = ChooseFace(request.family, FaceSystem::Windows, installed);
     const std::wstring name = platform::WideFromUtf8(face);
     // A negative height asks for the character height, as a point size means.
     const int height = -static_cast<int>(std::lround(request.points * dpi / 72.0));

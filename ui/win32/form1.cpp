@@ -64,8 +64,8 @@ Form1::Form1(platform::PlatformServices& services)
 }
 
 Form1::~Form1() {
-    RemoveWindowSubclass(m_controls[Text1], judgedEntryProc,
-                         0); // before the state it reads is gone
+    // The entry gets its own procedure back before the state that ours reads is gone.
+    SetWindowLongPtrW(m_controls[Text1], GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_entryProc));
 }
 
 void Form1::initialise() {
@@ -73,12 +73,11 @@ void Form1::initialise() {
     // A screen reader names a text box by the label just before it.
     SetWindowPos(m_controls[Label3], GetWindow(m_controls[Text1], GW_HWNDPREV), 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    SetWindowSubclass(m_controls[Text1], judgedEntryProc, 0, reinterpret_cast<DWORD_PTR>(this));
-    m_gyabout.reset(CreatePopupMenu());
-    for (UINT item = 0; item < Menu.size(); ++item) {
-        AppendMenuW(m_gyabout.get(), MF_STRING, FirstMenuId + item,
-                    platform::WideFromUtf8(Menu[item].caption).c_str());
-    }
+    // The entry's own procedure is replaced, not subclassed: see controls.cpp.
+    const HWND entry = m_controls[Text1];
+    SetWindowLongPtrW(entry, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    m_entryProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(entry, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(judgedEntryProc)));
     placeCentred(WorkArea(nullptr));
 }
 
@@ -161,7 +160,15 @@ void Form1::requestClose() {
         ShowWindow(window(), SW_HIDE);
 }
 
+// The menu is made when it is first wanted, not before the window is first drawn.
 void Form1::popUpMenu(POINT screen) {
+    if (!m_gyabout) {
+        m_gyabout.reset(CreatePopupMenu());
+        for (UINT item = 0; item < Menu.size(); ++item) {
+            AppendMenuW(m_gyabout.get(), MF_STRING, FirstMenuId + item,
+                        platform::WideFromUtf8(Menu[item].caption).c_str());
+        }
+    }
     const UINT chosen = TrackPopupMenu(
         m_gyabout.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON | TPM_RETURNCMD, screen.x,
         screen.y, 0, window(), nullptr);
@@ -213,7 +220,9 @@ void Form1::check(Control option) {
         const bool checked = row.option == option;
         SendMessageW(button, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
         const LONG_PTR style = GetWindowLongPtrW(button, GWL_STYLE);
-        SetWindowLongPtrW(button, GWL_STYLE, checked ? style | WS_TABSTOP : style & ~WS_TABSTOP);
+        const LONG_PTR wanted = checked ? style | WS_TABSTOP : style & ~WS_TABSTOP;
+        if (wanted != style)
+            SetWindowLongPtrW(button, GWL_STYLE, wanted);
         if (checked)
             m_mode = row.mode;
     }
@@ -250,10 +259,13 @@ void Form1::reselectEntry() const {
 }
 
 void Form1::showPicture(const platform::Picture& picture, std::string_view name) {
+    const bool redraw = !m_picture.empty() || !picture.empty();
     m_picture = picture;
     m_controls.resize(Picture1, picture.empty()
                                     ? std::nullopt
                                     : std::optional<Size>({picture.width, picture.height}));
+    if (redraw)
+        InvalidateRect(m_controls[Picture1], nullptr, TRUE);
     m_controls.setText(Picture1, name); // what a screen reader says of it
 }
 
@@ -267,20 +279,19 @@ void Form1::showDialog(form1::Dialog dialog) {
 // Whatever a message to the entry inserts (an input method's, another program's) is judged once
 // it is done, EN_UPDATE telling that the text changed; a refusal puts back the text and the
 // selection of before.
-LRESULT CALLBACK Form1::judgedEntryProc(HWND entry, UINT message, WPARAM wParam, LPARAM lParam,
-                                        UINT_PTR, DWORD_PTR data) {
-    auto* self = reinterpret_cast<Form1*>(data);
+LRESULT CALLBACK Form1::judgedEntryProc(HWND entry, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* self = reinterpret_cast<Form1*>(GetWindowLongPtrW(entry, GWLP_USERDATA));
     if (self->m_entryDepth > 0)
-        return entryProc(entry, message, wParam, lParam, 0, data);
+        return entryProc(entry, message, wParam, lParam);
     DWORD start = 0, end = 0;
-    DefSubclassProc(entry, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+    CallWindowProcW(self->m_entryProc, entry, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
                     reinterpret_cast<LPARAM>(&end));
     ++self->m_entryDepth;
-    const LRESULT result = entryProc(entry, message, wParam, lParam, 0, data);
+    const LRESULT result = entryProc(entry, message, wParam, lParam);
     --self->m_entryDepth;
     if (std::exchange(self->m_entryRefused, false)) {
         self->m_controls.setText(Text1, self->m_admittedEntry);
-        DefSubclassProc(entry, EM_SETSEL, start, static_cast<LPARAM>(end));
+        CallWindowProcW(self->m_entryProc, entry, EM_SETSEL, start, static_cast<LPARAM>(end));
         MessageBeep(MB_OK);
     }
     return result;
@@ -288,9 +299,11 @@ LRESULT CALLBACK Form1::judgedEntryProc(HWND entry, UINT message, WPARAM wParam,
 
 // The key filter and the paste judged whole; the entry is prepared when the focus comes to it
 // from another control of the window, not when it returns from another window or a box.
-LRESULT CALLBACK Form1::entryProc(HWND entry, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                  DWORD_PTR data) {
-    auto* self = reinterpret_cast<Form1*>(data);
+LRESULT CALLBACK Form1::entryProc(HWND entry, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* self = reinterpret_cast<Form1*>(GetWindowLongPtrW(entry, GWLP_USERDATA));
+    const auto base = [&] {
+        return CallWindowProcW(self->m_entryProc, entry, message, wParam, lParam);
+    };
     switch (message) {
     case WM_KEYDOWN:
         // Wine's edit control pastes on Shift+Insert without a WM_PASTE, unlike its menu's Paste;
@@ -311,7 +324,7 @@ LRESULT CALLBACK Form1::entryProc(HWND entry, UINT message, WPARAM wParam, LPARA
         }
         break;
     case WM_SETFOCUS: {
-        const LRESULT result = DefSubclassProc(entry, message, wParam, lParam);
+        const LRESULT result = base();
         const auto from = reinterpret_cast<HWND>(wParam);
         if (from && IsChild(self->window(), from))
             self->m_rules.OnTextFocus();
@@ -321,13 +334,13 @@ LRESULT CALLBACK Form1::entryProc(HWND entry, UINT message, WPARAM wParam, LPARA
         // The click that brings the focus would otherwise place the caret and drop the
         // selection the window has just made.
         self->m_focusingClick = GetFocus() != entry;
-        const LRESULT result = DefSubclassProc(entry, message, wParam, lParam);
+        const LRESULT result = base();
         if (self->m_focusingClick)
             self->reselectEntry();
         return result;
     }
     case WM_LBUTTONUP: {
-        const LRESULT result = DefSubclassProc(entry, message, wParam, lParam);
+        const LRESULT result = base();
         if (std::exchange(self->m_focusingClick, false))
             self->reselectEntry();
         return result;
@@ -335,7 +348,7 @@ LRESULT CALLBACK Form1::entryProc(HWND entry, UINT message, WPARAM wParam, LPARA
     default:
         break;
     }
-    return DefSubclassProc(entry, message, wParam, lParam);
+    return base();
 }
 
 } // namespace ui::win32

@@ -24,10 +24,8 @@ private:
     void judgeEntry();
     void drawPicture(const DRAWITEMSTRUCT& item) const;
     void reselectEntry() const;
-    static LRESULT CALLBACK entryProc(HWND entry, UINT message, WPARAM wParam, LPARAM lParam,
-                                      UINT_PTR, DWORD_PTR self);
-    static LRESULT CALLBACK judgedEntryProc(HWND entry, UINT message, WPARAM wParam, LPARAM lParam,
-                                            UINT_PTR, DWORD_PTR self);
+    static LRESULT CALLBACK entryProc(HWND entry, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK judgedEntryProc(HWND entry, UINT message, WPARAM wParam, LPARAM lParam);
 
     // form1::View
     bool isChecked(form1::Control option) const override;
@@ -45,7 +43,8 @@ private:
     form1::Rules m_rules;
     core::QueryMode m_mode = core::QueryMode::Age;
     platform::Picture m_picture;
-    PopupMenu m_gyabout;
+    PopupMenu m_gyabout;           // made when first wanted
+    WNDPROC m_entryProc = nullptr; // the entry's own
     std::pair<int, int> m_entrySelection{0, 0};
     bool m_focusingClick = false;
     std::string m_admittedEntry; // the entry's text as last judged

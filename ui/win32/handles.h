@@ -45,28 +45,16 @@ inline void DestroyIconHandle(HICON icon) {
 inline void DestroyMenuHandle(HMENU menu) {
     DestroyMenu(menu);
 }
+inline void DeleteDcHandle(HDC dc) {
+    DeleteDC(dc);
+}
 
 using Font = Unique<HFONT, DeleteGdiObject<HFONT>>;
 using Brush = Unique<HBRUSH, DeleteGdiObject<HBRUSH>>;
 using Icon = Unique<HICON, DestroyIconHandle>;
 using PopupMenu = Unique<HMENU, DestroyMenuHandle>;
-
-// A device context borrowed from a window, given back when done.
-class WindowDc {
-public:
-    explicit WindowDc(HWND window)
-        : m_window(window)
-        , m_dc(GetDC(window)) {}
-    ~WindowDc() { ReleaseDC(m_window, m_dc); }
-    WindowDc(const WindowDc&) = delete;
-    WindowDc& operator=(const WindowDc&) = delete;
-
-    [[nodiscard]] HDC get() const { return m_dc; }
-
-private:
-    HWND m_window;
-    HDC m_dc;
-};
+// A device context of its own, such as a memory one: measuring in it asks nothing of a window.
+using OwnDc = Unique<HDC, DeleteDcHandle>;
 
 // An object selected into a device context until the end of the scope.
 class Selected {

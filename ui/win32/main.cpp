@@ -3,12 +3,9 @@
 #include "services.h"
 
 #include <commctrl.h>
-#include <objbase.h>
 
 // The program takes no options: only how the starter asked its window to show is used.
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
-    if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE)))
-        return 1; // pictures are read through COM
     const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
 
@@ -23,6 +20,5 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
             DispatchMessageW(&message);
         }
     }
-    CoUninitialize();
     return static_cast<int>(message.wParam);
 }

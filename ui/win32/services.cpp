@@ -7,6 +7,8 @@
 #include "platform/process_start.h"
 #include "platform/text_win.h"
 
+#include <objbase.h>
+
 namespace ui::win32 {
 
 // The style's value is the one MessageBoxW takes; the box belongs to the window the user acted
@@ -28,8 +30,21 @@ platform::Answer Services::showMessage(std::string_view text, platform::MessageS
     }
 }
 
+// Pictures are read through COM; without it, the reading fails and says so.
 platform::LoadedPicture Services::loadPicture(std::string_view path) {
+    m_com.begin();
     return LoadPictureFile(path);
+}
+
+void Services::Com::begin() {
+    if (!m_begun)
+        m_begun =
+            SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
+}
+
+Services::Com::~Com() {
+    if (m_begun)
+        CoUninitialize();
 }
 
 // Windows splits the line into the program and its arguments itself.

@@ -21,7 +21,21 @@ public:
     void endProgram() override;
 
 private:
+    // COM on this thread, begun with the first picture rather than before the first paint.
+    class Com {
+    public:
+        Com() = default;
+        ~Com();
+        Com(const Com&) = delete;
+        Com& operator=(const Com&) = delete;
+        void begin();
+
+    private:
+        bool m_begun = false;
+    };
+
     HWND m_mainWindow = nullptr;
+    Com m_com;
 };
 
 } // namespace ui::win32
