@@ -11,7 +11,8 @@ run_packages=(
 )
 test_packages=(
     "${run_packages[@]}"
-    clang-14 libfuzzer-14-dev libclang-rt-14-dev
+    # Unversioned, so that each Debian release brings its own LLVM.
+    clang libclang-rt-dev
     libgtest-dev googletest
     xvfb xauth
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 icoutils locales

@@ -25,6 +25,8 @@
 #include <QShortcut>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace ui::qt {
 
 using namespace form1;
