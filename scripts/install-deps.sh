@@ -21,6 +21,7 @@ test_packages=(
     # Installation, the Debian package and the desktop tests (tests/desktop).
     dpkg-dev file lintian desktop-file-utils appstream
     python3-pytest strace dbus at-spi2-core python3-pyatspi python3-pil python3-xlib xdotool
+    python3-debian
 )
 # What scripts/release.sh builds: the Linux program and its package, the Windows program, its
 # installer and ZIP, and the source archive.

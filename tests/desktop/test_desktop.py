@@ -1,13 +1,14 @@
 # SPDX-License-Identifier: MIT
 """The program as a desktop and its users meet it: the installed tree, the Debian package, the files
 it writes, twice the scale, a screen reader. Each case has an Xvfb display and session bus of its own."""
-import codecs, contextlib, os, re, subprocess, time
+import base64, codecs, contextlib, gzip, io, os, re, subprocess, time
 import xml.etree.ElementTree as ElementTree
 from pathlib import Path
 
 import pyatspi, pytest
 from gi.repository import Atspi, GLib
-from PIL import Image
+from debian.copyright import Copyright
+from PIL import Image, ImageChops, ImageStat
 from Xlib import display, protocol
 
 BUILD, SOURCE, PROGRAM = (Path(os.environ[v]) for v in ("MOLTRAVA_BUILD", "MOLTRAVA_SOURCE", "MOLTRAVA_PROGRAM"))
@@ -125,7 +126,12 @@ def test_install_tree(tmp_path):
         "Exec": "/opt/moltrava/bin/moltrava", "Path": "/opt/moltrava/share/moltrava"}
     icons = [Image.open(share / f"icons/hicolor/{s}x{s}/apps/{APP}.png") for s in sizes]
     assert [(i.format, i.size) for i in icons] == [("PNG", (s, s)) for s in sizes]
-    assert ElementTree.parse(share / f"icons/hicolor/scalable/apps/{APP}.svg").getroot().tag.endswith("}svg")
+    svg = ElementTree.parse(share / f"icons/hicolor/scalable/apps/{APP}.svg").find("{*}image")
+    scalable = Image.open(io.BytesIO(base64.b64decode(svg.get("{http://www.w3.org/1999/xlink}href").split(",")[1])))
+    flat = lambda i: Image.alpha_composite(Image.new("RGBA", i.size, "white"), i.convert("RGBA")).convert("RGB")
+    for icon in icons + [scalable]:  # one picture at every size: the largest, scaled down
+        unlike = ImageChops.difference(flat(icons[-1].resize(icon.size, Image.LANCZOS)), flat(icon))
+        assert max(ImageStat.Stat(unlike).mean) < 8, icon.size
     assert run("desktop-file-validate", entry) == ""
     run("appstreamcli", "validate-tree", "--no-net", "--strict", root)
     shots = [Path(i.text).name for i in ElementTree.parse(share / f"metainfo/{APP}.metainfo.xml").iter("image")]
@@ -142,9 +148,14 @@ def test_package(tmp_path):
                                    "Dir::Cache::srcpkgcache=", f"./{deb.name}", cwd=tmp_path)
     run("dpkg-deb", "-x", deb, root := tmp_path / "root")
     entry = dict(re.findall(r"^(\w+)=(.*)$", (root / f"usr/share/applications/{APP}.desktop").read_text(), re.M))
-    folder = Path(f"{root}{entry['Path']}")
-    assert visit(start([*STRACE, "-z", "-o", tmp_path / "strace", *f"{root}{entry['Exec']}".split()], folder)) == 0
+    folder = Path(f"{root}{entry['Path']}")  # the command, typed anywhere, starts the program there too
+    assert visit(start([*STRACE, "-z", "-o", tmp_path / "strace", *f"{root}{entry['Exec']}".split()], tmp_path)) == 0
     assert str(folder / "生肖图片/鼠1.jpg") in [p for _, paths in traced(tmp_path / "strace", folder) for p in paths]
+    licences = Copyright((root / "usr/share/doc/moltrava/copyright").open(), strict=True)
+    texts = [p.license for p in licences.all_license_paragraphs()]  # each once, with its text
+    assert sorted(t.synopsis for t in texts if t.text) == sorted({p.license.synopsis for p in licences.all_files_paragraphs()})
+    manual = gzip.decompress((root / "usr/share/man/man1/moltrava.1.gz").read_bytes()).decode()
+    assert all(words in manual for words in ("确定", "Shift+F10", "生肖图片")), manual
     assert run("dpkg", "-l") == packages
 
 
@@ -198,6 +209,6 @@ def test_run_command():  # the README's first command as a newcomer types it, wi
     assert Path(f"/proc/{form1.get_process_id()}/exe").resolve() == PROGRAM.resolve()
     window(MAIN); keys("Return")  # the age 0: this year's sign
     sign = "猴鸡狗猪鼠牛虎兔龙蛇马羊"[time.localtime().tm_year % 12]
-    wait(lambda: f"label {sign}" in heard(form1), f"this year's sign {sign}")
+    wait(lambda: {f"label {sign}", f"image {sign}"} <= heard(form1), f"this year's sign {sign} with its picture")
     window(MAIN); keys("Escape"); window("退出"); keys("y")
     assert process.wait(60) == 0

@@ -156,6 +156,11 @@ private Q_SLOTS:
         QCOMPARE(w.label("Label4")->geometry(), QRect(QPoint(64, 29), w.label("Label4")->sizeHint()));
         QCOMPARE(w.text1->palette().color(QPalette::Text), QColor(0xff8000)); // its one colour
         QTRY_COMPARE(w.form.windowIcon().availableSizes().size(), 5);         // once the window is painted
+        const QImage unfocused = w.label("Picture1")->grab().toImage();
+        w.run("key Shift+Tab"); // back from 年龄 to the picture box, which shows that it has the focus
+        QVERIFY(w.label("Picture1")->grab().toImage() != unfocused);
+        w.run("key Tab");
+        QCOMPARE(w.label("Picture1")->grab().toImage(), unfocused);
         w.run("key Return");
         QCOMPARE(w.label("Picture1")->size(), QSize(64, 64) + 2 * QSize(1, 1) * w.label("Picture1")->frameWidth());
         QCOMPARE(w.label("Label2")->geometry(), QRect(QPoint(217, 189), w.label("Label2")->sizeHint()));

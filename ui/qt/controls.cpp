@@ -3,6 +3,7 @@
 
 #include "design_font.h"
 #include "design_label.h"
+#include "picture_box.h"
 #include "utf8_text.h"
 
 #include <QApplication>
@@ -44,12 +45,8 @@ QWidget* createControl(QWidget* parent, const ControlRow& row) {
         const Rect box = PixelBox(row.box);
         return new DesignLabel(row.sizing, {box.width, box.height}, parent);
     }
-    case ControlKind::PictureBox: {
-        auto* box = new QLabel(parent);
-        box->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
-        box->setFocusPolicy(Qt::TabFocus); // in its turn of the tab order
-        return box;
-    }
+    case ControlKind::PictureBox:
+        return new PictureBox(parent);
     }
     return nullptr;
 }

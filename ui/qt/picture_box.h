@@ -9,6 +9,16 @@
 
 namespace ui::qt {
 
+// A framed picture box that takes the focus in its turn and shows it by a focus rectangle, as
+// Windows draws one in its picture boxes.
+class PictureBox : public QLabel {
+public:
+    explicit PictureBox(QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
 [[nodiscard]] inline QPixmap ToQPixmap(const platform::Picture& picture) {
     if (picture.empty())
         return {};
