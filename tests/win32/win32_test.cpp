@@ -80,6 +80,10 @@ struct Window {
 
     Window() { s_menuAt.clear(), ShowWindow(form.window(), SW_SHOW); }
     HWND operator[](Control c) const { return form.controls()[c]; }
+    static Control named(std::string_view name) {
+        return Control(
+            std::find_if(Controls.begin(), Controls.end(), [&](const auto& row) { return row.name == name; })->id);
+    }
 
     // Runs steps, separated by semicolons, each a verb and its argument.
     void run(const std::string& script) {
@@ -113,8 +117,10 @@ struct Window {
                 CloseClipboard();
             } else if (verb == "insert") // what an input method or another program puts in
                 SendMessageW(GetFocus(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(wide.c_str()));
+            else if (verb == "settext") // another program sets the entry's text
+                SendMessageW((*this)[Text1], WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
             else if (verb == "click")
-                SendMessageW(argument == "Option2" ? (*this)[Option2] : (*this)[Command1], BM_CLICK, 0, 0);
+                SendMessageW((*this)[named(argument)], BM_CLICK, 0, 0);
             else if (verb == "yes")
                 services.answer = platform::Answer::Yes;
             else if (verb == "close")
@@ -176,7 +182,7 @@ TEST(Form1Window, EventsReachTheRules) {
     const struct { const char* script; std::string seen; int ends; } rows[] = {
         {"", age + "0[] sign=" + none + " focus=Option1", 0},
         {"key Tab;type 1a 9-.25", age + "192[] sign=" + none + " focus=Text1", 0},
-        {"key Tab;type 12;clipboard 7;ctrl VXZCA;clipboard 12ab;key Shift+Insert", age + "12[] sign=" + none + " focus=Text1", 0},
+        {"key Tab;type 12;clipboard 7;ctrl VXZCA;clipboard 12ab;key Shift+Insert;settext 1234;settext 1a", age + "12[] sign=" + none + " focus=Text1", 0},
         {"key Right;key Tab;clipboard 19845;key Shift+Insert;key Enter;click Option2", year + "1984[] sign=鼠 picture=鼠 68x68 focus=Option2", 0},
         {"key Right;key Tab;clipboard 19a4;key Shift+Insert;insert 8a", year + "0[0] sign=" + none + " focus=Text1", 0},
         {"key Tab;type 151;click Command1", age + "0[0] sign=" + none + " focus=Text1 | 请输入小于等于150岁的数字！ @请重输 16", 0},
@@ -188,6 +194,10 @@ TEST(Form1Window, EventsReachTheRules) {
         // The Menu key and Shift+F10: the menu at the focused control, or the entry's own
         {"choose 3;apps;key Tab;choose 0;key Shift+F10;key Tab;choose 0;key Shift+F10", age + "0[0] sign=" + none +
          " focus=Command1 menu of 3 at 107,59 menu of 8 at 288,138 menu of 3 at 107,272 | " + std::string(PlanNotice) + " @ 0", 0},
+        // Text that another program sets: digits within the mode's limit, whatever the entry's own
+        {"settext 1234;settext 12a", age + "0[] sign=" + none + " focus=Option1", 0},
+        {"key Right;key Tab;click Option1;settext 123;settext 1234;settext 1a", age + "123[] sign=" + none + " focus=Option1", 0},
+        {"key Tab;click Option2;settext 19845;settext 1984", year + "1984[] sign=" + none + " focus=Option2", 0},
         {"logoff;yes;logoff", age + "0[] sign=" + none + " focus=Option1 logoff=0 logoff=1" + asked + asked, 1}};
     // clang-format on
     for (const auto& row : rows) {
