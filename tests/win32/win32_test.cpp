@@ -121,6 +121,19 @@ struct Window {
                 SendMessageW((*this)[Text1], WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
             else if (verb == "click")
                 SendMessageW((*this)[named(argument)], BM_CLICK, 0, 0);
+            else if (verb == "rclick") // the right button over each control, to whatever the system finds there
+                for (const ui::ControlRow& row : Controls) {
+                    POINT at{3, 3};
+                    ClientToScreen((*this)[Control(row.id)], &at);
+                    const HWND under = WindowFromPoint(at);
+                    ScreenToClient(under, &at);
+                    const std::size_t menus = s_menuAt.size();
+                    run("choose 0");
+                    SendMessageW(under, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(at.x, at.y));
+                    SendMessageW(under, WM_RBUTTONUP, 0, MAKELPARAM(at.x, at.y));
+                    KillTimer(window, 1); // when no menu came up to take it
+                    s_menuAt += s_menuAt.size() == menus ? "" : " over " + std::string(row.name);
+                }
             else if (verb == "yes")
                 services.answer = platform::Answer::Yes;
             else if (verb == "close")
@@ -198,6 +211,8 @@ TEST(Form1Window, EventsReachTheRules) {
         {"settext 1234;settext 12a", age + "0[] sign=" + none + " focus=Option1", 0},
         {"key Right;key Tab;click Option1;settext 123;settext 1234;settext 1a", age + "123[] sign=" + none + " focus=Option1", 0},
         {"key Tab;click Option2;settext 19845;settext 1984", year + "1984[] sign=" + none + " focus=Option2", 0},
+        // Only the bare window opens the menu, not a right click on a control; the entry has its own
+        {"key Tab;type 26;key Enter;rclick", age + "26[] sign=龙 picture=龙 68x68 focus=Text1 menu of 8 at 265,127 over Text1", 0},
         {"logoff;yes;logoff", age + "0[] sign=" + none + " focus=Option1 logoff=0 logoff=1" + asked + asked, 1}};
     // clang-format on
     for (const auto& row : rows) {
