@@ -6,12 +6,14 @@
 #include "support/huge_jpeg.h"
 #include "ui/dialogs/fabout_layout.h"
 #include "ui/dialogs/form2_layout.h"
+#include "ui/layout/faces.h"
 #include "ui/win32/form1.h"
 #include "ui/win32/services.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -43,6 +45,37 @@ std::string text(HWND window, int id = 0) {
     wchar_t text[128] = {};
     id ? GetDlgItemTextW(window, id, text, 128) : GetWindowTextW(window, text, 128);
     return Utf8FromWide(text);
+}
+
+// The controls whose own font is not the one their table asks for at `dpi`: a face that stands for
+// the family, the character height of its size in pixels, and its weight; empty when none.
+std::string wrongFonts(HWND window, std::span<const ui::ControlRow> rows, int dpi) {
+    std::string wrong;
+    for (const ui::ControlRow& row : rows) {
+        if (row.font.family.empty())
+            continue;
+        std::pair<int, HWND> control{ui::win32::CommandId(row), nullptr}; // found among the frames' too
+        EnumChildWindows(
+            window,
+            [](HWND child, LPARAM found) {
+                auto& [id, control] = *reinterpret_cast<std::pair<int, HWND>*>(found);
+                control = GetDlgCtrlID(child) == id ? child : control;
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&control));
+        LOGFONTW font{};
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control.second, WM_GETFONT, 0, 0)), sizeof font, &font);
+        const std::string face = Utf8FromWide(font.lfFaceName);
+        const auto names = std::find_if(ui::Faces.begin(), ui::Faces.end(),
+                                        [&](const ui::FaceRow& f) { return f.family == row.font.family; });
+        const bool stands = face == row.font.family || (names != ui::Faces.end() && !face.empty() &&
+                                                        (face == names->english || face == names->windows));
+        if (!stands || font.lfHeight != -std::lround(row.font.points * dpi / 72) ||
+            font.lfWeight != (row.font.bold ? FW_BOLD : FW_NORMAL))
+            wrong += ' ' + std::string(row.name) + '=' + face + ' ' + std::to_string(font.lfHeight) + ' ' +
+                     std::to_string(font.lfWeight);
+    }
+    return wrong;
 }
 
 // Runs each step on the next dialog or message box that becomes active, once its own wait for
@@ -233,6 +266,7 @@ TEST(Form1Window, ControlsStandWhereTheirTablesPutThemAtAnyDensityAndTakeTheirOw
     const HWND tips = FindWindowW(TOOLTIPS_CLASSW, nullptr);
     EXPECT_EQ(GetWindow(tips, GW_OWNER), w.form.window());
     EXPECT_EQ(SendMessageW(tips, TTM_GETTOOLCOUNT, 0, 0), 4);
+    EXPECT_EQ(wrongFonts(w.form.window(), Controls, 96), "");
     for (const Control c : {frame1, Text1, Label1, Picture1}) {
         POINT inside{3, 3};
         ClientToScreen(w[c], &inside);
@@ -257,6 +291,7 @@ TEST(Form1Window, ControlsStandWhereTheirTablesPutThemAtAnyDensityAndTakeTheirOw
     RECT suggested{0, 0, 800, 700};
     SendMessageW(w.form.window(), WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&suggested));
     // Twips rounded at the density, not pixels doubled; the prompt fits its text in a font hinted anew.
+    EXPECT_EQ(wrongFonts(w.form.window(), Controls, 192), "");
     EXPECT_EQ(boxes(), "133,48 514x130 256,37 125x66 524,248 104x58 501,512 130x66 512,360 132x132 152,248 301x49 "
                        "434,379 59x68 ");
 }
@@ -292,23 +327,25 @@ TEST(Form1Window, TheMenuOpensEachDialogModalAndPlaced) {
     Window w;
     SetWindowPos(w.form.window(), nullptr, 37, 11, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     std::vector<std::string> seen;
-    const auto note = [&](HWND dialog, ui::Rect area) { // centred but for rounding
+    // Centred but for rounding, and every control in the font its table asks for.
+    const auto note = [&](HWND dialog, ui::Rect area, std::span<const ui::ControlRow> rows) {
         const ui::Rect box = ui::win32::WindowBox(dialog);
         const bool centred = std::abs(2 * box.left + box.width - 2 * area.left - area.width) <= 2 &&
                              std::abs(2 * box.top + box.height - 2 * area.top - area.height) <= 2;
         const bool taskBar = GetWindowLongPtrW(dialog, GWL_EXSTYLE) & WS_EX_APPWINDOW;
         seen.push_back(text(dialog) + (taskBar ? " in the task bar" : "") + (centred ? " centred" : " elsewhere") +
-                       (IsWindowEnabled(w.form.window()) ? " modeless" : "") + " focus=" + text(GetFocus()));
+                       (IsWindowEnabled(w.form.window()) ? " modeless" : "") + " focus=" + text(GetFocus()) +
+                       wrongFonts(dialog, rows, int(GetDpiForWindow(dialog))));
     };
     const WhenActive steps(
         {[&](HWND about) {
-             note(about, ui::win32::WindowBox(w.form.window()));
+             note(about, ui::win32::WindowBox(w.form.window()), ui::fabout::Controls);
              for (const WPARAM k : {VK_TAB, VK_TAB, VK_RETURN, VK_ESCAPE}) // to 系统信息, past the icon
                  key(about, k);
          },
          [&](HWND about) { key(about, VK_RETURN); },
          [&](HWND author) {
-             note(author, ui::win32::WorkArea(author));
+             note(author, ui::win32::WorkArea(author), ui::form2::Controls);
              for (const WPARAM k : {VK_ESCAPE, VK_RETURN, VK_TAB, VK_RETURN})
                  key(author, k);
              seen.push_back(IsWindow(author) ? "open" : "closed");
