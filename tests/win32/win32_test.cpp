@@ -266,6 +266,12 @@ TEST(Form1Window, ControlsStandWhereTheirTablesPutThemAtAnyDensityAndTakeTheirOw
     const HWND tips = FindWindowW(TOOLTIPS_CLASSW, nullptr);
     EXPECT_EQ(GetWindow(tips, GW_OWNER), w.form.window());
     EXPECT_EQ(SendMessageW(tips, TTM_GETTOOLCOUNT, 0, 0), 4);
+    for (const ui::ControlRow& row : Controls) { // each control's own tip, or none
+        wchar_t tip[64] = {};
+        TTTOOLINFOW tool{sizeof tool, 0, w.form.window(), UINT_PTR(w[Control(row.id)]), {}, nullptr, tip, 0, nullptr};
+        SendMessageW(tips, TTM_GETTEXTW, 64, reinterpret_cast<LPARAM>(&tool));
+        EXPECT_EQ(Utf8FromWide(tip), row.toolTip) << row.name;
+    }
     EXPECT_EQ(wrongFonts(w.form.window(), Controls, 96), "");
     for (const Control c : {frame1, Text1, Label1, Picture1}) {
         POINT inside{3, 3};
