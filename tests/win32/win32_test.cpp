@@ -6,12 +6,14 @@
 #include "support/huge_jpeg.h"
 #include "ui/dialogs/fabout_layout.h"
 #include "ui/dialogs/form2_layout.h"
+#include "ui/layout/faces.h"
 #include "ui/win32/form1.h"
 #include "ui/win32/services.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -43,6 +45,37 @@ std::string text(HWND window, int id = 0) {
     wchar_t text[128] = {};
     id ? GetDlgItemTextW(window, id, text, 128) : GetWindowTextW(window, text, 128);
     return Utf8FromWide(text);
+}
+
+// The controls whose own font is not the one their table asks for at `dpi`: a face that stands for
+// the family, the character height of its size in pixels, and its weight; empty when none.
+std::string wrongFonts(HWND window, std::span<const ui::ControlRow> rows, int dpi) {
+    std::string wrong;
+    for (const ui::ControlRow& row : rows) {
+        if (row.font.family.empty())
+            continue;
+        std::pair<int, HWND> control{ui::win32::CommandId(row), nullptr}; // found among the frames' too
+        EnumChildWindows(
+            window,
+            [](HWND child, LPARAM found) {
+                auto& [id, control] = *reinterpret_cast<std::pair<int, HWND>*>(found);
+                control = GetDlgCtrlID(child) == id ? child : control;
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&control));
+        LOGFONTW font{};
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control.second, WM_GETFONT, 0, 0)), sizeof font, &font);
+        const std::string face = Utf8FromWide(font.lfFaceName);
+        const auto names = std::find_if(ui::Faces.begin(), ui::Faces.end(),
+                                        [&](const ui::FaceRow& f) { return f.family == row.font.family; });
+        const bool stands = face == row.font.family || (names != ui::Faces.end() && !face.empty() &&
+                                                        (face == names->english || face == names->windows));
+        if (!stands || font.lfHeight != -std::lround(row.font.points * dpi / 72) ||
+            font.lfWeight != (row.font.bold ? FW_BOLD : FW_NORMAL))
+            wrong += ' ' + std::string(row.name) + '=' + face + ' ' + std::to_string(font.lfHeight) + ' ' +
+                     std::to_string(font.lfWeight);
+    }
+    return wrong;
 }
 
 // Runs each step on the next dialog or message box that becomes active, once its own wait for
@@ -80,6 +113,10 @@ struct Window {
 
     Window() { s_menuAt.clear(), ShowWindow(form.window(), SW_SHOW); }
     HWND operator[](Control c) const { return form.controls()[c]; }
+    static Control named(std::string_view name) {
+        return Control(
+            std::find_if(Controls.begin(), Controls.end(), [&](const auto& row) { return row.name == name; })->id);
+    }
 
     // Runs steps, separated by semicolons, each a verb and its argument.
     void run(const std::string& script) {
@@ -113,8 +150,23 @@ struct Window {
                 CloseClipboard();
             } else if (verb == "insert") // what an input method or another program puts in
                 SendMessageW(GetFocus(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(wide.c_str()));
+            else if (verb == "settext") // another program sets the entry's text
+                SendMessageW((*this)[Text1], WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
             else if (verb == "click")
-                SendMessageW(argument == "Option2" ? (*this)[Option2] : (*this)[Command1], BM_CLICK, 0, 0);
+                SendMessageW((*this)[named(argument)], BM_CLICK, 0, 0);
+            else if (verb == "rclick") // the right button over each control, to whatever the system finds there
+                for (const ui::ControlRow& row : Controls) {
+                    POINT at{3, 3};
+                    ClientToScreen((*this)[Control(row.id)], &at);
+                    const HWND under = WindowFromPoint(at);
+                    ScreenToClient(under, &at);
+                    const std::size_t menus = s_menuAt.size();
+                    run("choose 0");
+                    SendMessageW(under, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(at.x, at.y));
+                    SendMessageW(under, WM_RBUTTONUP, 0, MAKELPARAM(at.x, at.y));
+                    KillTimer(window, 1); // when no menu came up to take it
+                    s_menuAt += s_menuAt.size() == menus ? "" : " over " + std::string(row.name);
+                }
             else if (verb == "yes")
                 services.answer = platform::Answer::Yes;
             else if (verb == "close")
@@ -176,7 +228,7 @@ TEST(Form1Window, EventsReachTheRules) {
     const struct { const char* script; std::string seen; int ends; } rows[] = {
         {"", age + "0[] sign=" + none + " focus=Option1", 0},
         {"key Tab;type 1a 9-.25", age + "192[] sign=" + none + " focus=Text1", 0},
-        {"key Tab;type 12;clipboard 7;ctrl VXZCA;clipboard 12ab;key Shift+Insert", age + "12[] sign=" + none + " focus=Text1", 0},
+        {"key Tab;type 12;clipboard 7;ctrl VXZCA;clipboard 12ab;key Shift+Insert;settext 1234;settext 1a", age + "12[] sign=" + none + " focus=Text1", 0},
         {"key Right;key Tab;clipboard 19845;key Shift+Insert;key Enter;click Option2", year + "1984[] sign=鼠 picture=鼠 68x68 focus=Option2", 0},
         {"key Right;key Tab;clipboard 19a4;key Shift+Insert;insert 8a", year + "0[0] sign=" + none + " focus=Text1", 0},
         {"key Tab;type 151;click Command1", age + "0[0] sign=" + none + " focus=Text1 | 请输入小于等于150岁的数字！ @请重输 16", 0},
@@ -188,6 +240,12 @@ TEST(Form1Window, EventsReachTheRules) {
         // The Menu key and Shift+F10: the menu at the focused control, or the entry's own
         {"choose 3;apps;key Tab;choose 0;key Shift+F10;key Tab;choose 0;key Shift+F10", age + "0[0] sign=" + none +
          " focus=Command1 menu of 3 at 107,59 menu of 8 at 288,138 menu of 3 at 107,272 | " + std::string(PlanNotice) + " @ 0", 0},
+        // Text that another program sets: digits within the mode's limit, whatever the entry's own
+        {"settext 1234;settext 12a", age + "0[] sign=" + none + " focus=Option1", 0},
+        {"key Right;key Tab;click Option1;settext 123;settext 1234;settext 1a", age + "123[] sign=" + none + " focus=Option1", 0},
+        {"key Tab;click Option2;settext 19845;settext 1984", year + "1984[] sign=" + none + " focus=Option2", 0},
+        // Only the bare window opens the menu, not a right click on a control; the entry has its own
+        {"key Tab;type 26;key Enter;rclick", age + "26[] sign=龙 picture=龙 68x68 focus=Text1 menu of 8 at 265,127 over Text1", 0},
         {"logoff;yes;logoff", age + "0[] sign=" + none + " focus=Option1 logoff=0 logoff=1" + asked + asked, 1}};
     // clang-format on
     for (const auto& row : rows) {
@@ -208,6 +266,13 @@ TEST(Form1Window, ControlsStandWhereTheirTablesPutThemAtAnyDensityAndTakeTheirOw
     const HWND tips = FindWindowW(TOOLTIPS_CLASSW, nullptr);
     EXPECT_EQ(GetWindow(tips, GW_OWNER), w.form.window());
     EXPECT_EQ(SendMessageW(tips, TTM_GETTOOLCOUNT, 0, 0), 4);
+    for (const ui::ControlRow& row : Controls) { // each control's own tip, or none
+        wchar_t tip[64] = {};
+        TTTOOLINFOW tool{sizeof tool, 0, w.form.window(), UINT_PTR(w[Control(row.id)]), {}, nullptr, tip, 0, nullptr};
+        SendMessageW(tips, TTM_GETTEXTW, 64, reinterpret_cast<LPARAM>(&tool));
+        EXPECT_EQ(Utf8FromWide(tip), row.toolTip) << row.name;
+    }
+    EXPECT_EQ(wrongFonts(w.form.window(), Controls, 96), "");
     for (const Control c : {frame1, Text1, Label1, Picture1}) {
         POINT inside{3, 3};
         ClientToScreen(w[c], &inside);
@@ -232,6 +297,7 @@ TEST(Form1Window, ControlsStandWhereTheirTablesPutThemAtAnyDensityAndTakeTheirOw
     RECT suggested{0, 0, 800, 700};
     SendMessageW(w.form.window(), WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&suggested));
     // Twips rounded at the density, not pixels doubled; the prompt fits its text in a font hinted anew.
+    EXPECT_EQ(wrongFonts(w.form.window(), Controls, 192), "");
     EXPECT_EQ(boxes(), "133,48 514x130 256,37 125x66 524,248 104x58 501,512 130x66 512,360 132x132 152,248 301x49 "
                        "434,379 59x68 ");
 }
@@ -267,23 +333,25 @@ TEST(Form1Window, TheMenuOpensEachDialogModalAndPlaced) {
     Window w;
     SetWindowPos(w.form.window(), nullptr, 37, 11, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     std::vector<std::string> seen;
-    const auto note = [&](HWND dialog, ui::Rect area) { // centred but for rounding
+    // Centred but for rounding, and every control in the font its table asks for.
+    const auto note = [&](HWND dialog, ui::Rect area, std::span<const ui::ControlRow> rows) {
         const ui::Rect box = ui::win32::WindowBox(dialog);
         const bool centred = std::abs(2 * box.left + box.width - 2 * area.left - area.width) <= 2 &&
                              std::abs(2 * box.top + box.height - 2 * area.top - area.height) <= 2;
         const bool taskBar = GetWindowLongPtrW(dialog, GWL_EXSTYLE) & WS_EX_APPWINDOW;
         seen.push_back(text(dialog) + (taskBar ? " in the task bar" : "") + (centred ? " centred" : " elsewhere") +
-                       (IsWindowEnabled(w.form.window()) ? " modeless" : "") + " focus=" + text(GetFocus()));
+                       (IsWindowEnabled(w.form.window()) ? " modeless" : "") + " focus=" + text(GetFocus()) +
+                       wrongFonts(dialog, rows, int(GetDpiForWindow(dialog))));
     };
     const WhenActive steps(
         {[&](HWND about) {
-             note(about, ui::win32::WindowBox(w.form.window()));
+             note(about, ui::win32::WindowBox(w.form.window()), ui::fabout::Controls);
              for (const WPARAM k : {VK_TAB, VK_TAB, VK_RETURN, VK_ESCAPE}) // to 系统信息, past the icon
                  key(about, k);
          },
          [&](HWND about) { key(about, VK_RETURN); },
          [&](HWND author) {
-             note(author, ui::win32::WorkArea(author));
+             note(author, ui::win32::WorkArea(author), ui::form2::Controls);
              for (const WPARAM k : {VK_ESCAPE, VK_RETURN, VK_TAB, VK_RETURN})
                  key(author, k);
              seen.push_back(IsWindow(author) ? "open" : "closed");

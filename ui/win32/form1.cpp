@@ -9,6 +9,8 @@
 #include "resources.h"
 #include "ui/main/entry_rules.h"
 
+#include <algorithm>
+
 #include <commctrl.h>
 #include <windowsx.h>
 
@@ -190,12 +192,14 @@ void Form1::popUpMenuAtFocus() {
         popUpMenu({point->x, point->y});
 }
 
-// The text that any way of insertion left in the entry: all digits within the limit, or refused.
+// The text that any way of insertion left in the entry: all digits within the mode's limit, or
+// refused. The mode's, not the entry's own, which is set only when the focus comes to it: text
+// that another program sets before then, or after the mode changed, is judged by the mode too.
 void Form1::judgeEntry() {
     const std::string entry = m_controls.text(Text1);
-    const auto limit =
-        static_cast<std::size_t>(SendMessageW(m_controls[Text1], EM_GETLIMITTEXT, 0, 0));
-    if (AdmitsInsertion(entry) && entry.size() <= limit)
+    const auto mode = std::find_if(Modes.begin(), Modes.end(),
+                                   [this](const ModeRow& row) { return row.mode == m_mode; });
+    if (AdmitsInsertion(entry) && entry.size() <= static_cast<std::size_t>(mode->maxLength))
         m_admittedEntry = entry;
     else
         m_entryRefused = true;
