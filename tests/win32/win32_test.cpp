@@ -184,9 +184,13 @@ struct Window {
                     const HWND menu = FindWindowW(L"#32768", nullptr);
                     RECT box{};
                     MapWindowPoints(menu, owner, reinterpret_cast<POINT*>(&box), 1);
-                    s_menuAt += " menu of " +
-                                std::to_string(GetMenuItemCount(HMENU(SendMessageW(menu, MN_GETHMENU, 0, 0)))) +
-                                " at " + std::to_string(box.left) + ',' + std::to_string(box.top);
+                    // The window's own menu by its items; any other is the entry's, whose items each system has its own
+                    const HMENU items = HMENU(SendMessageW(menu, MN_GETHMENU, 0, 0));
+                    wchar_t first[16] = {};
+                    GetMenuStringW(items, 0, first, 16, MF_BYPOSITION);
+                    const bool own = GetMenuItemCount(items) == 3 && Utf8FromWide(first) == "关于本软件";
+                    s_menuAt += (own ? " gyabout" : " edit menu") + (" at " + std::to_string(box.left)) + ',' +
+                                std::to_string(box.top);
                     for (int i = 0; i < s_item; ++i)
                         PostMessageW(owner, WM_KEYDOWN, VK_DOWN, 1);
                     PostMessageW(owner, WM_KEYDOWN, s_item ? VK_RETURN : VK_ESCAPE, 1);
@@ -236,16 +240,16 @@ TEST(Form1Window, EventsReachTheRules) {
         {"key Tab;type 42;key Esc", age + "42[] sign=" + none + " focus=Text1" + asked, 0},
         {"key Tab;key Tab;key Tab;yes;key Enter", age + "0[0] sign=" + none + " focus=-" + asked, 1},
         {"close;yes;close", age + "0[] sign=" + none + " focus=-" + asked + asked, 1},
-        {"menu 3", age + "0[] sign=" + none + " focus=Option1 menu of 3 at 8,300 | " + std::string(PlanNotice) + " @ 0", 0},
+        {"menu 3", age + "0[] sign=" + none + " focus=Option1 gyabout at 8,300 | " + std::string(PlanNotice) + " @ 0", 0},
         // The Menu key and Shift+F10: the menu at the focused control, or the entry's own
         {"choose 3;apps;key Tab;choose 0;key Shift+F10;key Tab;choose 0;key Shift+F10", age + "0[0] sign=" + none +
-         " focus=Command1 menu of 3 at 107,59 menu of 8 at 288,138 menu of 3 at 107,272 | " + std::string(PlanNotice) + " @ 0", 0},
+         " focus=Command1 gyabout at 107,59 edit menu at 288,138 gyabout at 107,272 | " + std::string(PlanNotice) + " @ 0", 0},
         // Text that another program sets: digits within the mode's limit, whatever the entry's own
         {"settext 1234;settext 12a", age + "0[] sign=" + none + " focus=Option1", 0},
         {"key Right;key Tab;click Option1;settext 123;settext 1234;settext 1a", age + "123[] sign=" + none + " focus=Option1", 0},
         {"key Tab;click Option2;settext 19845;settext 1984", year + "1984[] sign=" + none + " focus=Option2", 0},
         // Only the bare window opens the menu, not a right click on a control; the entry has its own
-        {"key Tab;type 26;key Enter;rclick", age + "26[] sign=龙 picture=龙 68x68 focus=Text1 menu of 8 at 265,127 over Text1", 0},
+        {"key Tab;type 26;key Enter;rclick", age + "26[] sign=龙 picture=龙 68x68 focus=Text1 edit menu at 265,127 over Text1", 0},
         {"logoff;yes;logoff", age + "0[] sign=" + none + " focus=Option1 logoff=0 logoff=1" + asked + asked, 1}};
     // clang-format on
     for (const auto& row : rows) {
