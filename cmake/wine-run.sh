@@ -28,10 +28,12 @@ fi
 locales=$prefix-locales
 run=(env LOCPATH="$locales" LC_ALL=zh_CN.UTF-8 wine)
 
-# What the prefix needs besides Wine's defaults, written once it is first made, in the locale it
-# runs with: the Chinese faces the windows ask for, mapped to the Debian faces that stand in for
-# them (and Wine's own dialog faces with them); windows that close at once without a window
-# manager; a program that crashes ends, rather than wait in a debugger; and the null driver
+# What the prefix needs besides Wine's defaults, written when it is first made and again when this
+# list changes, in the locale it runs with: the Chinese faces the windows ask for, mapped to the
+# Debian faces that stand in for them (and Wine's own dialog faces with them); windows that close at
+# once without a window manager; a program that crashes ends, rather than wait in a debugger; the
+# Windows that the program needs, 10, which the installer checks for (Wine 8 reports Windows 7
+# unless told, though it has the Windows 10 functions that the program imports); and the null driver
 # where no display is wanted.
 settings() {
     cat <<'REG'
@@ -46,6 +48,9 @@ Windows Registry Editor Version 5.00
 "MS Shell Dlg"="WenQuanYi Micro Hei"
 "MS Shell Dlg 2"="WenQuanYi Micro Hei"
 "Tahoma"="WenQuanYi Micro Hei"
+
+[HKEY_CURRENT_USER\Software\Wine]
+"Version"="win10"
 
 [HKEY_CURRENT_USER\Software\Wine\X11 Driver]
 "Managed"="N"
@@ -71,7 +76,7 @@ mkdir -p "$prefix" "$HOME"
     if wineserver -p60 </dev/null >/dev/null 2>&1 9>&-; then
         "${run[@]}" cmd.exe /c exit </dev/null >/dev/null 2>&1 9>&-
     fi
-    if [ ! -e "$prefix/.moltrava-settings" ]; then
+    if [ "$(cat "$prefix/.moltrava-settings" 2>/dev/null)" != "$(settings | md5sum)" ]; then
         settings | iconv -f UTF-8 -t UTF-16 >"$prefix/drive_c/users/Public/moltrava.reg"
         "${run[@]}" regedit /S 'C:\users\Public\moltrava.reg' </dev/null >/dev/null 2>&1 9>&-
         rm "$prefix/drive_c/users/Public/moltrava.reg"
@@ -80,7 +85,7 @@ mkdir -p "$prefix" "$HOME"
         wineserver -w
         wineserver -p60 </dev/null >/dev/null 2>&1 9>&-
         "${run[@]}" cmd.exe /c exit </dev/null >/dev/null 2>&1 9>&-
-        touch "$prefix/.moltrava-settings"
+        settings | md5sum >"$prefix/.moltrava-settings"
     fi
 } 9>"$prefix.lock"
 exec "${run[@]}" "$@"

@@ -9,6 +9,7 @@ file(STRINGS ${PROJECT_SOURCE_DIR}/core/program_info.h title_parts
      REGEX "^#define MOLTRAVA_(NAME|RELEASE|MAKER) ")
 string(REGEX REPLACE "[^;]*NAME \"([^\"]*)\";[^;]*RELEASE \"([^\"]*)\";.*" "\\1 V\\2" MOLTRAVA_TITLE
        "${title_parts}")
+string(REGEX REPLACE "[^;]*NAME \"([^\"]*)\".*" "\\1" MOLTRAVA_NAME "${title_parts}")
 string(REGEX REPLACE ".*MAKER \"([^\"]*)\".*" "\\1" MOLTRAVA_MAKER "${title_parts}")
 # The installer and the uninstaller find a running program by its main window's class.
 file(STRINGS ${PROJECT_SOURCE_DIR}/ui/win32/main_window_class.h main_class
@@ -45,6 +46,7 @@ set(CPACK_NSIS_DEFINES "Target amd64-unicode")
 set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
 set(CPACK_NSIS_PACKAGE_NAME "${MOLTRAVA_TITLE}")
 set(CPACK_NSIS_DISPLAY_NAME "${MOLTRAVA_TITLE}")
+set(CPACK_MOLTRAVA_BRANDING_TEXT "${MOLTRAVA_NAME} ${PROJECT_VERSION}") # each page's bottom line
 set(CPACK_NSIS_MUI_ICON ${PROJECT_SOURCE_DIR}/assets/icons/moltrava.ico)
 set(CPACK_NSIS_MUI_UNIICON ${PROJECT_SOURCE_DIR}/assets/icons/moltrava.ico)
 set(CPACK_NSIS_INSTALLED_ICON_NAME moltrava.exe)
