@@ -127,7 +127,12 @@ def test_install_tree(tmp_path):
     assert [(i.format, i.size) for i in icons] == [("PNG", (s, s)) for s in sizes]
     assert ElementTree.parse(share / f"icons/hicolor/scalable/apps/{APP}.svg").getroot().tag.endswith("}svg")
     assert run("desktop-file-validate", entry) == ""
-    run("appstreamcli", "validate-tree", "--no-net", "--strict", root)
+    # AppStream 1.0 wants <developer>, which the 0.16 of Debian 12 does not know: there an unknown tag is only
+    # pedantic, and that one alone may be unknown.
+    older = int(re.search(r"version: (\d+)", run("appstreamcli", "--version"))[1]) < 1
+    report = run("appstreamcli", "validate-tree", "--no-net", "--strict", "--pedantic",
+                 *["--override=unknown-tag=pedantic"] * older, root)
+    assert set(re.findall(r"unknown-tag (\S+)", report)) <= {"developer"}, report
     shots = [Path(i.text).name for i in ElementTree.parse(share / f"metainfo/{APP}.metainfo.xml").iter("image")]
     assert shots and all((SOURCE / "docs" / shot).is_file() for shot in shots), shots
 
