@@ -146,7 +146,8 @@ def test_package(tmp_path):
     deb, = tmp_path.glob("moltrava_*.deb")
     run("lintian", "--fail-on", "error", deb, env=os.environ | {"TMPDIR": str(tmp_path)})  # it leaves files there
     assert "libqt6widgets6" in run("dpkg-deb", "-f", deb, "Depends")
-    assert "Inst moltrava " in run("apt-get", "install", "-s", "-o", "Dir::Cache::pkgcache=", "-o",  # caches kept
+    # --reinstall: the same, whether or not a moltrava is installed here already; the caches are kept
+    assert "Inst moltrava " in run("apt-get", "install", "-s", "--reinstall", "-o", "Dir::Cache::pkgcache=", "-o",
                                    "Dir::Cache::srcpkgcache=", f"./{deb.name}", cwd=tmp_path)
     run("dpkg-deb", "-x", deb, root := tmp_path / "root")
     entry = dict(re.findall(r"^(\w+)=(.*)$", (root / f"usr/share/applications/{APP}.desktop").read_text(), re.M))
