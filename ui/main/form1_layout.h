@@ -79,6 +79,12 @@ inline constexpr std::array<ModeRow, 2> Modes{{
     {core::QueryMode::BirthYear, Option2, "请输入出生年份", 4},
 }};
 
+// Each kind of entry has its one row.
+static_assert(Modes[0].mode != Modes[1].mode);
+[[nodiscard]] constexpr const ModeRow& ModeRowOf(core::QueryMode mode) {
+    return mode == Modes[0].mode ? Modes[0] : Modes[1];
+}
+
 // The popup menu, which has no menu bar: it only ever pops up.
 enum class MenuAction { AboutProgram, AboutAuthor, PlanNotice };
 

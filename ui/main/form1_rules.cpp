@@ -3,19 +3,9 @@
 
 #include "ui/layout/author_details.h"
 
-#include <algorithm>
 #include <utility>
 
 namespace ui::form1 {
-namespace {
-
-[[nodiscard]] const ModeRow& rowOf(core::QueryMode mode) {
-    return *std::find_if(Modes.begin(), Modes.end(),
-                         [mode](const ModeRow& row) { return row.mode == mode; });
-}
-
-} // namespace
-
 std::string Caption() {
     return std::string(CaptionPrefix) + std::string(author::QqNumber);
 }
@@ -33,21 +23,21 @@ core::QueryMode Rules::Mode() const {
 }
 
 void Rules::Start() {
-    const ModeRow& age = rowOf(core::QueryMode::Age);
+    const ModeRow& age = ModeRowOf(core::QueryMode::Age);
     m_view.setFocus(age.option);
     m_view.check(age.option);
     SelectMode(age.mode);
 }
 
 void Rules::SelectMode(core::QueryMode mode) {
-    m_view.setText(Label3, rowOf(mode).prompt);
+    m_view.setText(Label3, ModeRowOf(mode).prompt);
     m_view.setText(Text1, "0");
     clearResult();
 }
 
 void Rules::OnTextFocus() {
     clearResult();
-    m_view.setEntryLimit(rowOf(Mode()).maxLength);
+    m_view.setEntryLimit(ModeRowOf(Mode()).maxLength);
     m_view.selectEntry(0, 4);
 }
 

@@ -9,8 +9,6 @@
 #include "resources.h"
 #include "ui/main/entry_rules.h"
 
-#include <algorithm>
-
 #include <commctrl.h>
 #include <windowsx.h>
 
@@ -197,9 +195,8 @@ void Form1::popUpMenuAtFocus() {
 // that another program sets before then, or after the mode changed, is judged by the mode too.
 void Form1::judgeEntry() {
     const std::string entry = m_controls.text(Text1);
-    const auto mode = std::find_if(Modes.begin(), Modes.end(),
-                                   [this](const ModeRow& row) { return row.mode == m_mode; });
-    if (AdmitsInsertion(entry) && entry.size() <= static_cast<std::size_t>(mode->maxLength))
+    if (AdmitsInsertion(entry) &&
+        entry.size() <= static_cast<std::size_t>(ModeRowOf(m_mode).maxLength))
         m_admittedEntry = entry;
     else
         m_entryRefused = true;
