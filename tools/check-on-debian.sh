@@ -14,10 +14,7 @@ work=$(realpath -m "${2:-$tree/build/debian-$suite}")
 root=$work/root checkout=/srv/moltrava
 mirror=http://deb.debian.org/debian
 
-if ! command -v mmdebstrap >/dev/null; then
-    apt-get -o DPkg::Lock::Timeout=600 update -qq
-    apt-get -o DPkg::Lock::Timeout=600 install -y -qq --no-install-recommends mmdebstrap >/dev/null
-fi
+bash "$tree/scripts/install-deps.sh" mmdebstrap
 # A root left by an earlier run goes first, but never while anything is still mounted in it.
 if grep -q " $root/" /proc/mounts; then
     echo "Something is still mounted under $root; unmount it first." >&2
@@ -29,10 +26,17 @@ mkdir -p "$work"
 mounted=()
 finish() {
     # Whatever still runs in the root (a display, a Wine server) ends before its mounts go.
-    for process in /proc/[0-9]*; do
-        [ "$(readlink "$process/root" 2>/dev/null)" = "$root" ] && kill -9 "${process#/proc/}" 2>/dev/null
+    inside_root() {
+        for process in /proc/[0-9]*; do
+            if [ "$(readlink "$process/root" 2>/dev/null)" = "$root" ]; then echo "${process#/proc/}"; fi
+        done
+    }
+    for _ in $(seq 100); do
+        processes=$(inside_root)
+        [ -z "$processes" ] && break
+        kill -9 $processes 2>/dev/null
+        sleep 0.1
     done
-    sleep 1
     for ((i = ${#mounted[@]} - 1; i >= 0; i--)); do umount "${mounted[i]}" || umount -l "${mounted[i]}"; done
 }
 trap finish EXIT
